@@ -1,0 +1,3 @@
+#include "monitors/monitor_table.h"
+
+MonitorTable g_monitors;
