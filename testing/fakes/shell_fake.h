@@ -1,0 +1,6 @@
+#pragma once
+#include <string>
+
+#include "platform/shell.h"
+
+void FakeShellSetRoamingFolder(const std::wstring& folder);
