@@ -1,0 +1,5 @@
+#include "commands/interpreter.h"
+
+InterpreterFlags g_interpreter;
+
+void ExecuteCommandLine(wchar_t*) {}

@@ -1,0 +1,4 @@
+#include "monitors/brightness.h"
+
+void SetBrightness(std::uint32_t) {}
+void SetContrast(std::uint32_t) {}

@@ -1,0 +1,3 @@
+#include "monitors/colour.h"
+
+void SetColourValue(ColourKind, std::uint32_t) {}

@@ -1,0 +1,3 @@
+#include "monitors/discovery.h"
+
+void DiscoverMonitors(bool) {}
