@@ -1,6 +1,9 @@
 // The optional event log: one UTF-16 line per call, written only while logging is on.
 #pragma once
 #include <cstdint>
+#include <string>
+
+#include "platform/clock.h"
 
 inline constexpr std::int32_t kLogNoOutcome = -1;
 
@@ -8,3 +11,19 @@ inline constexpr std::int32_t kLogNoOutcome = -1;
 // deviceId -1 and monitorIndex -1 mean none; text and extraText may be null.
 std::int32_t LogEvent(std::uint32_t deviceId, std::int32_t monitorIndex, const wchar_t* text,
                       std::int32_t outcome, const wchar_t* extraText);
+
+// The line as written, CR LF included. monitorName is the display name of the caller's monitor
+// (empty when it gave none); deviceId is written only when duplicateMode is set.
+std::wstring FormatLogLine(std::uint32_t processId, const LocalTime& time, bool duplicateMode,
+                           std::uint32_t deviceId, const std::wstring& monitorName,
+                           const wchar_t* text, std::int32_t outcome, const wchar_t* extraText);
+
+// Byte-order mark and header that start a new log file.
+std::wstring LogFileHeader();
+
+// UTF-16 little-endian bytes of text, whatever the width of wchar_t.
+std::string EncodeUtf16Le(const std::wstring& text);
+
+// Name under which a foreign file at the log path is kept: its extension replaced by a
+// three-digit number (000..999), or the number appended when there is no extension.
+std::wstring LogAsideName(const std::wstring& path, int number);
