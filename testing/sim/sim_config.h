@@ -1,0 +1,13 @@
+// The simulator's plain-text configuration (described in docs/simulator.md) and the
+// built-in default: two displays with one monitor each.
+#pragma once
+#include <string>
+
+#include "testing/sim/sim_model.h"
+
+// On failure error holds "line N: reason" and config is untouched.
+bool SimParseConfig(const std::string& text, SimConfig& config, std::string& error);
+// Writes a configuration that SimParseConfig reads back to the same state (the dxva2.dll's state file).
+std::string SimFormatConfig(const SimConfig& config);
+const char* SimDefaultConfigText();
+SimConfig SimDefaultConfig();
