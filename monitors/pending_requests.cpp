@@ -1,4 +1,185 @@
 #include "monitors/pending_requests.h"
 
-void ExecutePendingRequests(MonitorEntry&, std::int32_t, const PhysicalMonitor&, ProbePolicy&) {}
-void PowerToggle(MonitorEntry&, std::int32_t, const PhysicalMonitor&) {}
+#include <cstdarg>
+#include <cwchar>
+#include <cwctype>
+#include <utility>
+
+#include "app/app_state.h"
+#include "app/event_log.h"
+#include "monitors/monitor_list.h"
+#include "monitors/monitor_table.h"
+#include "platform/clock.h"
+#include "platform/main_window.h"
+#include "vcp/value_names.h"
+#include "vcp/vcp_code_table.h"
+
+VcpReadOptions g_vcpReadOptions;
+VcpMessage g_vcpMessage;
+
+namespace {
+
+constexpr std::uint8_t kVcpFactoryReset = 0x04;
+constexpr std::uint8_t kVcpPowerMode = 0xD6;
+constexpr std::uint32_t kPowerOn = 1;
+constexpr std::uint32_t kPowerOff = 4;
+constexpr std::uint32_t kVcpMessageDelayMs = 10;
+constexpr std::uint32_t kPowerRecheckDelayMs = 10000;
+
+std::uint32_t LogId(const PhysicalMonitor& monitor) { return static_cast<std::uint32_t>(monitor.handle); }
+
+bool ContainsUser(const std::wstring& name) {
+    std::wstring lower;
+    for (wchar_t c : name) lower += static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    return lower.find(L"user") != std::wstring::npos;
+}
+
+// Codes 1..255 that the code table does not mark as needing a data block.
+bool IsSingleValueCode(std::int32_t code) { return code >= 1 && code <= 255 && VcpLookup(static_cast<std::uint8_t>(code)).type != "T"; }
+
+struct NamedValueRequest {
+    std::uint8_t code;
+    const wchar_t* logText;
+    std::uint32_t settleMs;    // the monitor rebuilds its picture before it answers again
+    ProbePolicy probe;         // the full re-read that follows
+};
+
+constexpr NamedValueRequest kColourTempRequest{kVcpColourTemp, L"VCP 0x14 Set Monitor color temperature", 1000, {3, 1500}};
+constexpr NamedValueRequest kInputRequest{kVcpInput, L"VCP 0x60 Set Monitor input", 2000, {10, 1500}};
+constexpr NamedValueRequest kPresetRequest{kVcpPreset, L"VCP 0xDC Set Monitor preset", 2000, {10, 1500}};
+
+// Writes a named value with ten attempts; returns the name on success through name.
+bool WriteNamedValue(const NamedValueRequest& request, std::int32_t value, std::int32_t index,
+                     const PhysicalMonitor& monitor, ProbePolicy& policy, MonitorEntry& entry, std::wstring& name) {
+    if (value < 0 || value > 255) return false;
+    const wchar_t* valueName = VcpValueName(request.code, static_cast<std::uint32_t>(value));
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (attempt > 0) ClockSleep(100);
+        const bool ok = DdcSetVcpFeature(monitor.handle, request.code, static_cast<std::uint32_t>(value));
+        if (!LogEvent(LogId(monitor), index, request.logText, ok, valueName)) continue;
+        ClockSleep(request.settleMs);
+        name = valueName;
+        policy = request.probe;
+        entry.ddcState = 2;
+        return true;
+    }
+    return false;
+}
+
+void RunFactoryReset(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor, ProbePolicy& policy) {
+    entry.pendingFactoryReset = false;
+    const bool ok = DdcSetVcpFeature(monitor.handle, kVcpFactoryReset, 1);
+    LogEvent(LogId(monitor), index, L"VCP 0x04 Restore Monitor Factory Defaults", ok, nullptr);
+    ClockSleep(4000);
+    policy = {10, 1500};
+    entry.ddcState = 2;
+}
+
+void RunGenericSet(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor) {
+    const std::int32_t code = std::exchange(entry.pendingSetCode, -1);
+    if (!IsSingleValueCode(code)) return;
+    const std::wstring text = FormatWide(L"setVCP 0x%02X value %d", code, entry.pendingSetValue);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (attempt > 0) ClockSleep(50);
+        const bool ok = DdcSetVcpFeature(monitor.handle, static_cast<std::uint8_t>(code),
+                                         static_cast<std::uint32_t>(entry.pendingSetValue));
+        if (LogEvent(LogId(monitor), index, text.c_str(), ok, nullptr)) return;
+    }
+}
+
+void RunGenericGet(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor) {
+    const std::int32_t code = std::exchange(entry.pendingGetCode, -1);
+    if (!IsSingleValueCode(code)) return;
+    const auto vcp = static_cast<std::uint8_t>(code);
+    const std::wstring text = FormatWide(L"getVCP 0x%02X", code);
+    const int attempts = g_vcpReadOptions.singleAttempt ? 1 : 3;
+    const bool german = UiIsGerman();
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        if (attempt > 0) ClockSleep(10);
+        std::uint32_t current = 0, maximum = 0;
+        const bool ok = DdcGetVcpFeature(monitor.handle, vcp, current, maximum);
+        if (!LogEvent(LogId(monitor), index, text.c_str(), ok, nullptr)) continue;
+        entry.getResultCurrent = static_cast<std::int32_t>(current);
+        entry.getResultMax = static_cast<std::int32_t>(maximum);
+        entry.getResultCopy = entry.getResultCurrent;
+        LogEvent(LogId(monitor), index, nullptr, kLogNoOutcome,
+                 FormatWide(L"current value (decimal)  %d   maximum value (decimal)  %d", entry.getResultCurrent,
+                            entry.getResultMax)
+                     .c_str());
+        if (!g_vcpReadOptions.noMessage) {
+            const wchar_t* pattern =
+                german ? L"getVCP 0x%02X\n%ls\n%ls\naktueller Wert (dezimal)  %d\nmaximaler Wert (dezimal)  %d"
+                       : L"getVCP 0x%02X\n%ls\n%ls\ncurrent value (decimal)  %d\nmaximum value (decimal)  %d";
+            PrepareVcpMessage(text, FormatWide(pattern, code, entry.displayName.c_str(), VcpCodeDisplayName(vcp).c_str(),
+                                               entry.getResultCurrent, entry.getResultMax));
+        }
+        return;
+    }
+    if (g_vcpReadOptions.noMessage) return;
+    const wchar_t* pattern = german ? L"%ls\n%ls\ngetVCP 0x%02X kein Erfolg -> Error!" : L"%ls\n%ls\ngetVCP 0x%02X did not work -> Error!";
+    PrepareVcpMessage(text, FormatWide(pattern, entry.displayName.c_str(), VcpCodeDisplayName(vcp).c_str(), code));
+}
+
+}  // namespace
+
+std::wstring FormatWide(const wchar_t* format, ...) {
+    wchar_t buffer[1024];
+    va_list args;
+    va_start(args, format);
+    const int written = std::vswprintf(buffer, sizeof buffer / sizeof buffer[0], format, args);
+    va_end(args);
+    return written < 0 ? std::wstring() : std::wstring(buffer, static_cast<std::size_t>(written));
+}
+
+std::wstring VcpCodeDisplayName(std::uint8_t code) {
+    const std::string_view name = VcpLookup(code).name.substr(0, 35);
+    // The table's names are plain ASCII; each byte is one character.
+    return std::wstring(name.begin(), name.end());
+}
+
+void PrepareVcpMessage(std::wstring title, std::wstring text) {
+    g_vcpMessage.title = std::move(title);
+    g_vcpMessage.text = std::move(text);
+    MainWindowSetTimer(kTimerVcpMessage, kVcpMessageDelayMs);
+}
+
+void ExecutePendingRequests(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor, ProbePolicy& policy) {
+    if (entry.pendingFactoryReset) RunFactoryReset(entry, index, monitor, policy);
+
+    std::wstring name;
+    if (WriteNamedValue(kColourTempRequest, std::exchange(entry.pendingColourTemp, -1), index, monitor, policy, entry, name)) {
+        entry.colourTempName = name;
+        entry.colourTempIsUser = ContainsUser(name);
+    }
+    if (WriteNamedValue(kInputRequest, std::exchange(entry.pendingInput, -1), index, monitor, policy, entry, name)) {
+        entry.inputName = name;
+    }
+    if (WriteNamedValue(kPresetRequest, std::exchange(entry.pendingPreset, -1), index, monitor, policy, entry, name)) {
+        entry.presetName = name;
+    }
+    RunGenericSet(entry, index, monitor);
+    RunGenericGet(entry, index, monitor);
+}
+
+void PowerToggle(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor) {
+    entry.pendingPowerToggle = false;
+    std::uint32_t state = 0, maximum = 0;
+    bool read = false;
+    for (int attempt = 0; attempt < 10 && !read; ++attempt) {
+        if (attempt > 0) ClockSleep(100);
+        read = LogEvent(LogId(monitor), index, L"VCP 0xD6 Get Power Mode",
+                        DdcGetVcpFeature(monitor.handle, kVcpPowerMode, state, maximum), nullptr);
+    }
+    const bool toggleable = read && (state == kPowerOn || state == kPowerOff);
+    bool toggled = false;
+    for (int round = 0; round < 10 && toggleable && !toggled; ++round) {
+        ClockSleep(100);
+        const std::uint32_t next = state == kPowerOn ? kPowerOff : kPowerOn;
+        toggled = LogEvent(LogId(monitor), index, L"VCP 0xD6 Set Power Mode", DdcSetVcpFeature(monitor.handle, kVcpPowerMode, next),
+                           next == kPowerOff ? L"Power Off" : L"Power On");
+    }
+    // A monitor that refused the switch keeps the state it reported.
+    entry.powerOn = toggled ? state == kPowerOff : (read && state == kPowerOn);
+    MonitorListSetChecked(index, entry.powerOn);
+    MainWindowSetTimer(kTimerPowerRecheck, kPowerRecheckDelayMs);
+}

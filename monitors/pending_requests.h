@@ -2,6 +2,7 @@
 // generic set and get, power toggle) that the discovery pass carries out.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "platform/ddc.h"
 
@@ -11,6 +12,30 @@ struct ProbePolicy {
     std::int32_t attempts = 3;
     std::int32_t pauseMs = 50;
 };
+
+// Set by whoever asks for a generic read before the pass that runs it.
+struct VcpReadOptions {
+    bool singleAttempt = false;  // one read instead of three
+    bool noMessage = false;      // store the result without preparing a message box
+};
+extern VcpReadOptions g_vcpReadOptions;
+
+// The message box a VCP request prepared; the main window shows it when timer 0x46 fires.
+struct VcpMessage {
+    std::wstring title;
+    std::wstring text;
+};
+extern VcpMessage g_vcpMessage;
+
+inline constexpr std::uint32_t kTimerVcpMessage = 0x46;
+inline constexpr std::uint32_t kTimerPowerRecheck = 0x44;
+
+// Stores the box and arms the main window's timer that shows it.
+void PrepareVcpMessage(std::wstring title, std::wstring text);
+// The code's name from the VCP code table as the boxes show it: at most 35 characters.
+std::wstring VcpCodeDisplayName(std::uint8_t code);
+// printf-style formatting of the boxes' and log lines' texts (at most 1023 characters).
+std::wstring FormatWide(const wchar_t* format, ...);
 
 // Runs in order: factory reset, colour temperature, input, preset, generic set, generic get.
 // May change policy and set entry.ddcState to 2.

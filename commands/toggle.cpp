@@ -1,0 +1,59 @@
+#include "commands/toggle.h"
+
+#include <string>
+
+#include "app/app_state.h"
+#include "commands/normalise.h"
+#include "platform/main_window.h"
+#include "settings/settings.h"
+
+namespace {
+
+constexpr std::size_t kToggleTextChars = 259;
+constexpr std::uint32_t kCommandRunLine = 40072;
+constexpr std::intptr_t kOriginInternal = 1;
+const std::wstring kFreeRecord = L"dummy";
+const std::wstring kSeparator = L" t ";
+
+ToggleEntry* FindOrClaimRecord(const std::wstring& key) {
+    for (ToggleEntry& record : g_settings.toggles) {
+        if (record.text == key) return &record;
+    }
+    for (ToggleEntry& record : g_settings.toggles) {
+        if (record.text == kFreeRecord) {
+            record.text = key;
+            return &record;
+        }
+    }
+    return nullptr;
+}
+
+// The line runs after the current one, as a line arriving from inside the program would.
+void SubmitAlternative(const std::wstring& line) {
+    SetPendingLine(NormaliseCommandLine(line));
+    MainWindowPostCommand(kCommandRunLine, kOriginInternal);
+}
+
+}  // namespace
+
+void RunToggle(const wchar_t* key) {
+    const std::wstring line(key);
+    const std::size_t separator = line.find(kSeparator);
+    std::wstring first = line.substr(1);
+    std::wstring second;
+    if (separator != std::wstring::npos) {
+        first = line.substr(1, separator - 1);
+        second = line.substr(separator + kSeparator.size());
+        // A third alternative is refused before it can take a record it would never use.
+        if (second.find(kSeparator) != std::wstring::npos) return;
+    }
+    // Records hold what the settings file can keep; longer keys are told apart by their start.
+    ToggleEntry* record = FindOrClaimRecord(line.substr(0, kToggleTextChars));
+    if (record == nullptr) return;
+    if (separator == std::wstring::npos) {
+        SubmitAlternative(first);
+        return;
+    }
+    SubmitAlternative(record->state == 0 ? first : second);
+    record->state = record->state == 0 ? 1 : 0;
+}
