@@ -77,6 +77,10 @@ struct MonitorTable {
     bool physicalQueryFailed = false;
     bool passRunning = false;
     bool startupPass = true;   // the first pass since start has not finished yet
+    // Set by the main window around the passes of its configuration check and power re-check.
+    bool forceReread = false;   // every monitor is probed as if new
+    bool quickRecheck = false;  // the probe stops after contrast; remembered values stay
+    bool powerRecheck = false;  // the power state is read even when nothing else is due
     std::wstring configurationSignature;          // at most 1000 characters
     std::wstring previousConfigurationSignature;
 };

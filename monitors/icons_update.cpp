@@ -1,0 +1,3 @@
+#include "monitors/icons_update.h"
+
+void UpdateIcons() {}
