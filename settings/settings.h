@@ -1,5 +1,8 @@
 // The settings record and the persisted per-monitor records. Plain process-wide state:
-// other subsystems read and change it directly; settings_file saves and loads it.
+// other subsystems read and change it directly; settings_store saves and loads it.
+// The defaults of every persisted field live in the key table (settings_keys.cpp), which
+// the constructors apply, so a fresh record and a reset slot hold exactly what a file
+// without that key would leave.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -8,23 +11,25 @@
 using ColorRef = std::uint32_t;  // 0x00BBGGRR
 
 struct KnownMonitor {
+    KnownMonitor();
+
     std::wstring mUID;       // 64; a slot is in use when this is not empty
     std::wstring mname;      // 64
     std::wstring fontname;   // 32
-    std::int32_t MonitorBrightness = 50;
-    std::int32_t MonitorContrast = 50;
-    std::int32_t DimBrightness = 0;
-    std::int32_t DimPeriod = 10;
-    std::int32_t Dim = 0;
+    std::int32_t MonitorBrightness;
+    std::int32_t MonitorContrast;
+    std::int32_t DimBrightness;
+    std::int32_t DimPeriod;
+    std::int32_t Dim;
     std::int32_t brightnessBeforeDim = 50;  // run-time only
     std::int32_t dimmed = 0;                // run-time only
-    std::int32_t ignoremonitor = 0;
-    std::int32_t use6B = 0;
-    std::int32_t showbrightnessicon = 1;
-    std::int32_t showcontrasticon = 1;
-    std::int32_t showcombinedicon = 0;
-    std::int32_t showspeakericon = 0;
-    std::int32_t showvibranceicon = 1;
+    std::int32_t ignoremonitor;
+    std::int32_t use6B;
+    std::int32_t showbrightnessicon;
+    std::int32_t showcontrasticon;
+    std::int32_t showcombinedicon;
+    std::int32_t showspeakericon;
+    std::int32_t showvibranceicon;
 };
 
 inline constexpr int kKnownMonitorSlots = 128;
@@ -32,13 +37,13 @@ using KnownMonitorList = std::array<KnownMonitor, kKnownMonitorSlots>;
 
 struct LimitRow {
     std::wstring monitor;  // IDC_nM, 64
-    std::int32_t brightnessMin = 0, brightnessMax = 100, contrastMin = 0, contrastMax = 100;
+    std::int32_t brightnessMin, brightnessMax, contrastMin, contrastMax;
 };
 
 struct TimedEntry {
-    std::uint16_t hour = 0, minute = 0;
+    std::uint16_t hour, minute;
     std::wstring commandLine;  // 260
-    bool enabled = true;
+    bool enabled;
 };
 
 struct WheelEntry {
@@ -52,54 +57,53 @@ struct FullScreenEntry {
     std::wstring commandLine;  // 520
 };
 
+inline constexpr wchar_t kFreeToggleText[] = L"dummy";
+
 struct ToggleEntry {
-    std::int32_t state = 0;
-    std::wstring text = L"dummy";  // 260; "dummy" marks a free record
+    std::int32_t state;
+    std::wstring text;  // 260; kFreeToggleText marks a free record
 };
 
 struct Settings {
-    bool hiddenrestart = false;
-    bool showsettings = false;
+    Settings();
 
-    ColorRef ColorBrightness = 0x008000FF, ColorContrast = 0x0011D21B, ColorVolume = 0x00FF8080,
-             ColorSpeaker = 0x00B7B700, ColorVibrance = 0x000080FF;
-    ColorRef ColorSliderBrightness = 0x008000FF, ColorSliderContrast = 0x0011D21B,
-             ColorSliderVolume = 0x00FF8080, ColorSliderSpeaker = 0x00B7B700,
-             ColorSliderVibrance = 0x000080FF;
+    bool hiddenrestart;
+    bool showsettings;
 
-    std::int32_t lastx = 0, lasty = 0;
-    std::int32_t lastsettings = 0;
-    std::int32_t aliasing = 0;
-    std::int32_t offset_brightness = 0;
-    std::array<std::int32_t, 8> mbutton{0, 50, 0, 50, 65, 50, 0, 100};  // B0 B1 C0 C1 S0 S1 V0 V1
-    std::int32_t wheel_B = 10, wheel_C = 10, wheel_S = 10, wheel_V = 10;
-    std::int32_t repeatmouse = 50, repeatkeyboard = 50;
+    ColorRef ColorBrightness, ColorContrast, ColorVolume, ColorSpeaker, ColorVibrance;
+    ColorRef ColorSliderBrightness, ColorSliderContrast, ColorSliderVolume, ColorSliderSpeaker,
+        ColorSliderVibrance;
+
+    std::int32_t lastx, lasty;
+    std::int32_t lastsettings;
+    std::int32_t aliasing;
+    std::int32_t offset_brightness;
+    std::array<std::int32_t, 8> mbutton;  // B0 B1 C0 C1 S0 S1 V0 V1
+    std::int32_t wheel_B, wheel_C, wheel_S, wheel_V;
+    std::int32_t repeatmouse, repeatkeyboard;
     std::array<LimitRow, 8> limits;
-    std::array<float, 4> div{1.0f, 1.0f, 1.0f, 1.0f};
+    std::array<float, 4> div;
     std::wstring source_brightness, destination_brightness;  // 64
-    std::array<std::int32_t, 15> hotkey{};
+    std::array<std::int32_t, 15> hotkey;
     std::array<std::wstring, 15> editbuffer;       // 260
     std::array<std::wstring, 30> m_editbuffer;     // 0..14 lines, 15..29 captions, 260
     std::array<WheelEntry, 8> wheel;
     std::array<TimedEntry, 8> timed;
-    std::uint16_t lastcheck = 0, exitday = 0;
+    std::uint16_t lastcheck, exitday;
     std::wstring logfile;                          // 519
-    std::array<bool, 15> hide{};
-    std::int32_t selectedmonitor = 0;
+    std::array<bool, 15> hide;
+    std::int32_t selectedmonitor;
     std::wstring language;                         // 32
 
-    bool autostart = true, autoselect = false, samebrightness = false, tooltips = true,
-         showvolume = true, nocheckhidden = false, nocheckmonitor = false, showRGB = true,
-         samevalues = false, rereadvalues = false, onlyfullscreen = true, restorevalues = true,
-         daily = false, weekly = false, never = true, savenonvolatile = false, verify = false,
-         minimizeflag = false, autocloseflag = true, logfileflag = false, additional = true,
-         cdbackup = true, notifications = false, showvolumeicon = true,
-         transferbrightness = false, checkambient = false, usemousehook = true,
-         usekeyboardhook = true, safety = true;
+    bool autostart, autoselect, samebrightness, tooltips, showvolume, nocheckhidden, nocheckmonitor,
+        showRGB, samevalues, rereadvalues, onlyfullscreen, restorevalues, daily, weekly, never,
+        savenonvolatile, verify, minimizeflag, autocloseflag, logfileflag, additional, cdbackup,
+        notifications, showvolumeicon, transferbrightness, checkambient, usemousehook,
+        usekeyboardhook, safety;
 
     // Read from older files only; consulted by icon rendering.
-    bool showbrightnessicon = true, showcontrasticon = true, showcombinedicon = true;
-    bool showvolumeiconAtStart = true;  // second copy of showvolumeicon, set when it is read
+    bool showbrightnessicon, showcontrasticon, showcombinedicon;
+    bool showvolumeiconAtStart;  // second copy of showvolumeicon, set when it is read
 
     KnownMonitorList known;
     std::array<FullScreenEntry, 16> fullScreen;
