@@ -1,0 +1,76 @@
+# Windows build (32-bit, mingw-w64): Lumistrand.exe, the Windows-side GoogleTest
+# executables and, when their owners' files exist, the simulated dxva2.dll and the benchmarks.
+# Configure with -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake.
+enable_language(RC)
+
+set(LUMISTRAND_WARNINGS -Wall -Wextra -Werror)
+# Without the static runtime the exe needs libstdc++-6.dll, and Wine ends it with code 53 and no message.
+set(LUMISTRAND_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+set(LUMISTRAND_WIN32_LIBS
+  user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid wbemuuid dxva2 advapi32
+  rstrtmgr shlwapi wtsapi32 version urlmon uxtheme powrprof)
+
+# Every exe lands in one folder, so the simulated dxva2.dll sits next to Lumistrand.exe
+# and the end-to-end tests find the program beside themselves.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+lumistrand_collect(PORTABLE_SOURCES WIN32_SOURCES)
+set(LUMISTRAND_ENTRY_SOURCE ${CMAKE_SOURCE_DIR}/app/winmain_win32.cpp)
+list(REMOVE_ITEM WIN32_SOURCES ${LUMISTRAND_ENTRY_SOURCE})
+set(LUMISTRAND_RESOURCES ${CMAKE_SOURCE_DIR}/res/lumistrand.rc)
+
+# A static archive, not an object library: the linker takes only the members an exe
+# reaches, so a test exe does not need every adapter of the program.
+add_library(lumistrand_win STATIC ${PORTABLE_SOURCES} ${WIN32_SOURCES})
+target_include_directories(lumistrand_win PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(lumistrand_win PUBLIC ${LUMISTRAND_WARNINGS} -municode)
+target_link_libraries(lumistrand_win PUBLIC ${LUMISTRAND_WIN32_LIBS})
+target_link_options(lumistrand_win PUBLIC ${LUMISTRAND_STATIC_RUNTIME})
+
+# windres must see the manifest and the icon next to the script.
+set_source_files_properties(${LUMISTRAND_RESOURCES} PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/lumistrand.manifest;${CMAKE_SOURCE_DIR}/res/lumistrand.ico")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res")
+
+if(EXISTS ${LUMISTRAND_ENTRY_SOURCE})
+  add_executable(Lumistrand WIN32 ${LUMISTRAND_ENTRY_SOURCE} ${LUMISTRAND_RESOURCES})
+  target_link_libraries(Lumistrand PRIVATE lumistrand_win)
+  target_link_options(Lumistrand PRIVATE -municode -mwindows)
+else()
+  message(STATUS "app/winmain_win32.cpp is missing: Lumistrand.exe is not built")
+endif()
+
+# GoogleTest from Debian's source package, built with the cross compiler.
+set(LUMISTRAND_GTEST_SOURCE /usr/src/googletest/googletest)
+if(NOT EXISTS ${LUMISTRAND_GTEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest sources missing in ${LUMISTRAND_GTEST_SOURCE}: run scripts/setup.sh")
+endif()
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_SHARED_LIBS OFF)
+add_subdirectory(${LUMISTRAND_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Windows-side tests: window procedures, dialogs, resources, XmlLite, GDI, files.
+# They link everything except the entry point, so wWinMain must stay alone in its file.
+file(GLOB LUMISTRAND_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
+add_executable(lumistrand_win32_tests ${LUMISTRAND_WIN32_TESTS} ${LUMISTRAND_RESOURCES})
+target_link_libraries(lumistrand_win32_tests PRIVATE lumistrand_win gtest_main)
+
+# End-to-end tests: start the real Lumistrand.exe next to the simulated dxva2.dll. They see
+# the program only from outside, so they link the harness and none of the program's code.
+file(GLOB LUMISTRAND_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
+file(GLOB LUMISTRAND_E2E_HARNESS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/testing/wine/*_win32.cpp)
+add_executable(lumistrand_e2e_tests ${LUMISTRAND_E2E_TESTS} ${LUMISTRAND_E2E_HARNESS})
+target_include_directories(lumistrand_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(lumistrand_e2e_tests PRIVATE ${LUMISTRAND_WARNINGS} -municode)
+target_link_options(lumistrand_e2e_tests PRIVATE ${LUMISTRAND_STATIC_RUNTIME})
+target_link_libraries(lumistrand_e2e_tests PRIVATE gtest_main user32)
+if(TARGET Lumistrand)
+  add_dependencies(lumistrand_e2e_tests Lumistrand)
+endif()
+
+include(${CMAKE_SOURCE_DIR}/cmake/sim_dll.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/cmake/bench.cmake OPTIONAL)
+
+if(TARGET dxva2_sim)
+  add_dependencies(lumistrand_e2e_tests dxva2_sim)
+endif()

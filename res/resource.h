@@ -1,0 +1,75 @@
+// Resource and control identifiers shared by res/lumistrand.rc and the program.
+// The numbers are fixed: settings, tests and the window procedure refer to them.
+#pragma once
+
+// Templates and tables
+#define IDD_CONTROL_PANEL 101
+#define IDD_CLASS_ICON 103
+#define IDI_PROGRAM 108
+#define IDM_POPUP_EN 109
+#define IDM_POPUP_DE 110
+#define IDM_LIST_EN 111
+#define IDM_LIST_DE 112
+#define IDA_MAIN 113
+
+// Controls of the control panel (dialog 101)
+#define IDC_MONITOR_LIST 1001
+#define IDC_BRIGHTNESS_LABEL 1002
+#define IDC_CONTRAST_LABEL 1003
+#define IDC_VOLUME_LABEL 1004
+#define IDC_MUTE 1037
+#define IDC_BRIGHTNESS_SLIDER 1038
+#define IDC_CONTRAST_SLIDER 1039
+#define IDC_VOLUME_SLIDER 1040
+#define IDC_POWER_TOGGLE 1041
+#define IDC_ROTATE_DISPLAY 1057
+#define IDC_VOLUME_ICON 1060
+#define IDC_VOLUME_COLUMN 1064
+#define IDC_RED_SLIDER 1067
+#define IDC_GREEN_SLIDER 1068
+#define IDC_BLUE_SLIDER 1069
+#define IDC_RED_LABEL 1070
+#define IDC_GREEN_LABEL 1071
+#define IDC_BLUE_LABEL 1072
+#define IDC_LAPTOP_NO_CONTRAST 1104
+#define IDC_LAPTOP_LEVELS 1106
+#define IDC_NO_GAINS 1109
+#define IDC_ADVANCED_COLUMN 1112
+#define IDC_COLOUR_PRESET 1113
+#define IDC_INPUT 1115
+#define IDC_MONITOR_GROUP 1116
+#define IDC_RESET_MONITOR 1117
+#define IDC_RESCAN_WIDE 1119
+#define IDC_RESCAN_SHORT 1171
+#define IDC_HIDE_PANEL 1214
+#define IDC_TURN_OFF_SHORT 1221
+#define IDC_TURN_OFF_WIDE 1222
+#define IDC_OPEN_SETTINGS 1223
+#define IDC_SPEAKER_SLIDER 1318
+#define IDC_SPEAKER_LABEL 1319
+#define IDC_SATURATION_LABEL 1354
+#define IDC_SATURATION_SLIDER 1355
+#define IDC_MONITOR_PRESET 1368
+
+// Step buttons "0", "5", ... "100": first id of each column; the button for value v is first + v / 5.
+#define IDC_BRIGHTNESS_STEP_FIRST 40001
+#define IDC_CONTRAST_STEP_FIRST 40022
+#define IDC_VOLUME_STEP_FIRST 40043
+#define STEP_BUTTONS_PER_COLUMN 21
+
+// Commands of the popup menus and the accelerators
+#define IDM_LIST_MONITOR_NAME 6
+#define IDM_RESCAN 1120
+#define IDM_UNINSTALL 1295
+#define IDM_IGNORE_MONITOR 1292
+#define IDM_DIM_MONITOR 1320
+#define IDM_ENTRY 1372
+#define IDM_VCP_CODES 1373
+#define IDM_SHOW_PANEL 40064
+#define IDM_SETTINGS 40066
+#define IDM_TURN_OFF_MONITORS 40067
+#define IDM_HELP 40068
+#define IDM_RUN_COMMAND_LINE 40072
+#define IDM_EXIT 40074
+#define IDM_HIDE_PANEL 40075
+#define IDM_CHECK_UPDATE 40078

@@ -1,0 +1,18 @@
+#!/bin/bash
+# Runs one Windows test executable under Wine with a private prefix and display, and exits
+# with the executable's exit code. CTest calls this for every Windows test executable.
+#   scripts/wine-test.sh <windows build folder> <exe> [arguments...]
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+build_dir=${1:?windows build folder}
+exe=${2:?executable}
+shift 2
+
+# shellcheck source=wine-env.sh
+source "$here/wine-env.sh"
+wine_env_start "$build_dir" || exit 1
+cd "$(dirname "$exe")" || exit 1
+wine "$(basename "$exe")" "$@"
+status=$?
+wine_env_stop
+exit $status
