@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <ostream>
+
+#include "app/forwarding.h"
+#include "commands/monitor_limits.h"
+#include "tests/commands/command_fixture.h"
+
+namespace {
+
+using Writes_ = std::vector<std::string>;
+
+struct LineCase {
+    const wchar_t* before;  // run first, its traffic forgotten
+    const wchar_t* line;
+    Writes_ writes;
+    int selectedAfter;
+};
+
+void PrintTo(const LineCase& c, std::ostream* out) {
+    *out << std::string(c.before, c.before + std::wcslen(c.before)) << " | " << std::string(c.line, c.line + std::wcslen(c.line));
+}
+
+class LineTraffic : public CommandTest, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(LineTraffic, WritesExactlyTheseValues) {
+    const LineCase& c = GetParam();
+    Discover();
+    Run(c.before);
+    SimClearTransactions();
+    Run(c.line);
+    EXPECT_EQ(Writes(), c.writes);
+    EXPECT_EQ(g_monitors.selectedMonitor, c.selectedAfter);
+}
+
+std::string B(int monitor, int value) { return "SetMonitorBrightness m" + std::to_string(monitor) + " 16=" + std::to_string(value); }
+std::string C(int monitor, int value) { return "SetMonitorContrast m" + std::to_string(monitor) + " 18=" + std::to_string(value); }
+std::string Blue(int value) { return "SetMonitorRedGreenOrBlueGain m0 2=" + std::to_string(value); }
+std::string Vcp(int monitor, int code, int value) {
+    return "SetVCPFeature m" + std::to_string(monitor) + " " + std::to_string(code) + "=" + std::to_string(value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LineTraffic,
+    ::testing::Values(
+        // values and the range rule
+        LineCase{L"", L"b 50", {B(0, 50)}, 0},
+        LineCase{L"", L"b 150", {}, 0},
+        LineCase{L"b 95", L"b + 10", {B(0, 100)}, 0},
+        LineCase{L"b 100", L"b + 10", {}, 0},
+        LineCase{L"b 30", L"b - 200", {B(0, 0)}, 0},
+        LineCase{L"b 0", L"b - 5", {}, 0},
+        LineCase{L"", L"b c 50", {B(0, 50)}, 0},
+        LineCase{L"", L"b - + 5", {B(0, 80)}, 0},
+        LineCase{L"", L"b", {}, 0},
+        LineCase{L"", L"b99999999999999999999 c 10", {}, 0},
+        LineCase{L"", L"c 40 b 20", {C(0, 40), B(0, 20)}, 0},
+        // monitor numbers and selectors
+        LineCase{L"", L"2 b 50", {B(1, 50)}, 1},
+        LineCase{L"", L"0 b 50", {B(0, 50)}, 0},
+        LineCase{L"2 b 60", L"1 b 50", {B(0, 50)}, 0},
+        LineCase{L"", L"5 b 50", {}, 0},
+        LineCase{L"", L"c 10 5 b 50", {C(0, 10)}, 0},
+        LineCase{L"", L"rtk b 30 pd3220 c 40", {B(0, 30), C(1, 40)}, 1},
+        LineCase{L"", L"display2 b 10", {B(1, 10)}, 1},
+        LineCase{L"", L"\"PD 3220U\" b 10", {B(1, 10)}, 1},
+        LineCase{L"", L"xy b 50", {}, 0},
+        // blue gain spellings: 200 of 255 is 78 of the raw 0..100
+        LineCase{L"", L"bl 200", {Blue(78)}, 0},
+        LineCase{L"", L"l 200", {Blue(78)}, 0},
+        LineCase{L"", L"i 200", {Blue(78)}, 0},
+        LineCase{L"", L"blue 200", {}, 0},
+        // comments, unknown letters and words
+        LineCase{L"", L"b 10 # c 20", {B(0, 10)}, 0},
+        LineCase{L"", L"h b 10", {B(0, 10)}, 0},
+        // generic VCP writes, each followed by a silent read-back
+        LineCase{L"", L"setVCP 0x10 50", {Vcp(0, 0x10, 50)}, 0},
+        LineCase{L"", L"setvcp 10 50", {Vcp(0, 0x10, 50)}, 0},
+        LineCase{L"", L"setvcp 0x10 + 10", {Vcp(0, 0x10, 85)}, 0},
+        LineCase{L"", L"setvcp 0x10 - 100", {Vcp(0, 0x10, 0)}, 0},
+        LineCase{L"", L"setvcp 0x10 + 100", {Vcp(0, 0x10, 100)}, 0},
+        LineCase{L"", L"setvcp 0x00 5 b 20", {}, 0},
+        LineCase{L"", L"setvcp 0x100 5 b 20", {}, 0},
+        LineCase{L"", L"setvcp 0x10", {}, 0},
+        LineCase{L"", L"2 setvcp 0x99 + 5 b 20", {}, 1},
+        LineCase{L"", L"setvcp 0x73 5 b 20", {}, 0},
+        // named values
+        LineCase{L"", L"p user", {Vcp(0, 0x14, 11)}, 0},
+        LineCase{L"", L"p 6500k", {Vcp(0, 0x14, 5)}, 0},
+        LineCase{L"", L"2 s hdmi", {Vcp(1, 0x60, 17)}, 1},
+        LineCase{L"", L"s 15", {Vcp(0, 0x60, 15)}, 0},
+        LineCase{L"", L"s nosuchinput b 20", {B(0, 20)}, 0},
+        LineCase{L"", L"p", {}, 0},
+        // limits: 75 is above 60, contrast 50 below 55
+        LineCase{L"", L"a 10 60 55 100", {B(0, 60), C(0, 55)}, 0},
+        LineCase{L"", L"a 10 60 55", {}, 0},
+        LineCase{L"", L"a 0 100 0 100 b 20", {}, 0},
+        // power toggle of a named monitor
+        LineCase{L"", L"1 x", {Vcp(0, 0xD6, 4)}, 0}));
+
+TEST_F(CommandTest, PausesWaitOnTheMainThreadBeforeTheNextCommand) {
+    Discover();
+    Run(L"c 10 ; , b 20");
+    ASSERT_EQ(Writes(), (Writes_{C(0, 10), B(0, 20)}));
+    std::uint32_t contrastTick = 0, brightnessTick = 0;
+    for (const SimTransaction& t : SimTransactions()) {
+        if (t.operation == "SetMonitorContrast") contrastTick = t.tick;
+        if (t.operation == "SetMonitorBrightness") brightnessTick = t.tick;
+    }
+    EXPECT_GE(brightnessTick - contrastTick, 1100u);
+}
+
+TEST_F(CommandTest, SelectorKeepsTheTargetForLaterLinesAndRefreshesThePanel) {
+    Discover();
+    Run(L"pd3220u");
+    EXPECT_EQ(g_monitorList.selectedRow, 1);
+    const auto posted = FakeMainWindowTakePostedCommands();
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].commandId, 1049u);
+    EXPECT_EQ(g_interpreter.monitorNamedInLine, 1);
+    Run(L"c 30");
+    EXPECT_EQ(Writes(), Writes_{C(1, 30)});
+    EXPECT_EQ(g_interpreter.monitorNamedInLine, 0);
+}
+
+TEST_F(CommandTest, ErrorLevelCommandsReportTheTargetsValues) {
+    Discover();
+    struct Case {
+        const wchar_t* line;
+        std::int32_t exitCode;
+    } cases[] = {{L"d", 75}, {L"e", 50}, {L"2 d", 60}, {L"get_VCP 0x12", 50}, {L"1 get_vcp 10", 75}, {L"b 40", 0}};
+    for (const Case& c : cases) {
+        ClearErrorLevel(g_interpreter);
+        Run(c.line);
+        const LineOutcome outcome = TakeLineOutcome(g_interpreter, g_monitors);
+        EXPECT_EQ(outcome.exitCode, c.exitCode) << c.line;
+        EXPECT_EQ(outcome.valueQueried, c.exitCode != 0) << c.line;
+    }
+}
+
+TEST_F(CommandTest, GetVcpPreparesTheResultBoxAndGetVcpAsErrorLevelHidesIt) {
+    Discover();
+    Run(L"getVCP 0x12");
+    EXPECT_EQ(g_interpreter.getVcpErrorLevel, 0);
+    EXPECT_TRUE(FakeMainWindowTimerActive(kTimerVcpMessage));
+    EXPECT_EQ(g_vcpMessage.title, L"getVCP 0x12");
+    EXPECT_EQ(g_vcpMessage.text.substr(g_vcpMessage.text.find(L"\nContrast\n")),
+              L"\nContrast\ncurrent value (decimal)  50\nmaximum value (decimal)  100");
+
+    Run(L"get_VCP 0x12");
+    EXPECT_EQ(g_interpreter.getVcpErrorLevel, 1);
+    EXPECT_EQ(g_interpreter.errorLevelRequested, 1);
+}
+
+TEST_F(CommandTest, TableCodesAreRefusedWithAnErrorBox) {
+    Discover();
+    Run(L"getvcp 0x73 b 20");
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_EQ(Count("GetVCPFeatureAndVCPFeatureReply"), 0);
+    EXPECT_EQ(g_vcpMessage.title, L"getVCP 0x73");
+    EXPECT_NE(g_vcpMessage.text.find(L"LUT Size\ngetVCP 0x73 is a table-VCP-code,"), std::wstring::npos);
+    EXPECT_NE(g_vcpMessage.text.find(L"Error"), std::wstring::npos);
+    EXPECT_TRUE(FakeMainWindowTimerActive(kTimerVcpMessage));
+}
+
+TEST_F(CommandTest, RelativeSetVcpReadsFirstSilentlyThenReadsBack) {
+    Discover();
+    Run(L"setvcp 0x10 + 10");
+    std::vector<std::string> calls;
+    for (const SimTransaction& t : SimTransactions()) {
+        if (t.code == 0x10) calls.push_back(t.operation);
+    }
+    EXPECT_EQ(calls, (std::vector<std::string>{"GetVCPFeatureAndVCPFeatureReply", "SetVCPFeature",
+                                               "GetVCPFeatureAndVCPFeatureReply"}));
+    EXPECT_EQ(Entry(0).getResultCopy, 85);
+    EXPECT_FALSE(FakeMainWindowTimerActive(kTimerVcpMessage));
+    EXPECT_TRUE(FakeMainWindowTimerActive(0x48));
+    EXPECT_EQ(g_interpreter.silentVcpRead, 0);
+}
+
+TEST_F(CommandTest, TogglesAlternatePerKeyAndRunAsLinesOfTheirOwn) {
+    Discover();
+    const auto handedOver = [] {
+        const auto posted = FakeMainWindowTakePostedCommands();
+        if (posted.size() != 1 || posted[0].commandId != 40072 || posted[0].lParam != 1) return std::wstring(L"<none>");
+        return std::wstring(g_app.commandLine.data());
+    };
+    std::vector<std::wstring> seen;
+    for (const wchar_t* line : {L"t b 0 t b 100", L"t c 5 t c 6", L"t b 0 t b 100", L"t b 0 t b 100", L"t c 5 t c 6"}) {
+        Run(line);
+        seen.push_back(handedOver());
+    }
+    EXPECT_EQ(seen, (std::vector<std::wstring>{L"b 0", L"c 5", L"b 100", L"b 0", L"c 6"}));
+
+    Run(L"t b 0 t b 50 t b 100");
+    EXPECT_EQ(handedOver(), L"<none>");
+    Run(L"b 5t b 0 t b 1");
+    EXPECT_EQ(handedOver(), L"<none>");
+    EXPECT_EQ(Writes(), Writes_{B(0, 5)});
+    Run(L"t b 7");
+    EXPECT_EQ(handedOver(), L"b 7");
+    SimClearTransactions();
+
+    // The handed-over line is what the main window runs next.
+    Run(L"t b 0 t b 100");
+    handedOver();
+    Run(g_app.commandLine.data());
+    EXPECT_EQ(Writes(), Writes_{B(0, 100)});
+}
+
+TEST_F(CommandTest, AFullToggleTableRefusesNewKeysButServesKnownOnes) {
+    Discover();
+    for (std::size_t i = 0; i < g_settings.toggles.size(); ++i) {
+        Run(L"t b " + std::to_wstring(i) + L" t b 1");
+    }
+    FakeMainWindowTakePostedCommands();
+    Run(L"t c 1 t c 2");
+    EXPECT_TRUE(FakeMainWindowTakePostedCommands().empty());
+    Run(L"t b 3 t b 1");
+    EXPECT_EQ(std::wstring(g_app.commandLine.data()), L"b 1");
+}
+
+TEST_F(CommandTest, SystemCommandsPostToTheMainWindow) {
+    Discover();
+    struct Case {
+        const wchar_t* line;
+        std::uint32_t command;
+        std::intptr_t lParam;
+    } cases[] = {{L"x", 40067, 0}, {L"w", 1367, 0}, {L"q b 10", 40074, 3}};
+    for (const Case& c : cases) {
+        Run(c.line);
+        const auto posted = FakeMainWindowTakePostedCommands();
+        ASSERT_EQ(posted.size(), 1u) << c.line;
+        EXPECT_EQ(posted[0].commandId, c.command) << c.line;
+        EXPECT_EQ(posted[0].lParam, c.lParam) << c.line;
+    }
+    EXPECT_TRUE(g_app.quietExit);
+    EXPECT_TRUE(Writes().empty());
+    Run(L"z b 10");
+    EXPECT_EQ(FakeRestartRequests(), 1u);
+    EXPECT_TRUE(Writes().empty());
+}
+
+TEST_F(CommandTest, DimmingAndTransferSwitchesChangeTheSettings) {
+    Discover();
+    Run(L"2 n 1 y 1");
+    ASSERT_FALSE(Entry(1).deviceUid.empty());
+    int dimmed = 0;
+    for (const KnownMonitor& known : g_settings.known) {
+        if (known.Dim != 0) {
+            ++dimmed;
+            EXPECT_EQ(known.mUID, Entry(1).deviceUid);
+        }
+    }
+    EXPECT_EQ(dimmed, 1);
+    EXPECT_TRUE(g_settings.transferbrightness);
+    Run(L"y 0");
+    EXPECT_FALSE(g_settings.transferbrightness);
+}
+
+TEST_F(CommandTest, MonitorLimitsFromTheSettingsMoveValuesAndKeepTheSelection) {
+    Discover();
+    Run(L"b 90");
+    g_settings.limits[0] = {L"PD3220U", 10, 40, 0, 100};
+    g_settings.limits[1] = {L" 1", 10, 20, 0, 100};
+    g_settings.limits[2] = {L"nosuchmonitor", 10, 20, 0, 100};
+    Entry(0).brightnessLimitMax = 70;
+    SimClearTransactions();
+    FakeMainWindowReset();
+    ApplyMonitorLimits();
+    EXPECT_EQ(Writes(), Writes_{B(1, 40)});
+    EXPECT_EQ(Entry(0).brightnessLimitMax, 100);
+    EXPECT_EQ(Entry(1).brightnessLimitMin, 10);
+    EXPECT_EQ(Entry(1).brightnessLimitMax, 40);
+    EXPECT_EQ(g_monitors.selectedMonitor, 0);
+    EXPECT_EQ(g_interpreter.interactiveSelection, 1);
+    EXPECT_TRUE(FakeMainWindowTakePostedCommands().empty());
+}
+
+}  // namespace
