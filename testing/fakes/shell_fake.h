@@ -1,6 +1,10 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "platform/shell.h"
 
 void FakeShellSetRoamingFolder(const std::wstring& folder);
+// Paths handed to ShellOpenHidden since the last reset, in order.
+const std::vector<std::wstring>& FakeShellOpenedFiles();
+void FakeShellReset();

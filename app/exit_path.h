@@ -1,0 +1,25 @@
+// The exit command of the main window (command 40074, lParam = kind), apart from the
+// window work: hiding, asking, stopping the hook thread and destroying the window.
+#pragma once
+#include <cstdint>
+
+enum ExitKind : std::intptr_t {
+    kExitUser = 0,
+    kExitConfigurationCheck = 1,
+    kExitWithoutSaving = 2,
+    kExitRestart = 3,
+};
+
+inline constexpr std::uint32_t kTimerValuesRestored = 0x51;
+
+// The user is asked only for an exit nobody else asked for.
+bool ExitNeedsConfirmation(std::intptr_t kind);
+
+// Re-discovers the monitors and compares the set with the one before; on a change the
+// program restarts (hidden when the control panel was hidden), unless it is quitting anyway.
+// Runs at most once per process: a changed set is not compared again.
+void CompareMonitorConfiguration(bool panelWasVisible);
+
+// The steps after the confirmation. False when the program stays (a configuration check
+// that found the same monitors); true when the window is to be destroyed.
+bool FinishExit(std::intptr_t kind, bool panelWasVisible);

@@ -1,0 +1,33 @@
+#include "app/restart_marker.h"
+
+#include <string>
+
+#include "platform/files.h"
+#include "platform/shell.h"
+
+namespace {
+
+std::wstring ProgramFolder() {
+    const std::wstring roaming = ShellRoamingAppDataFolder();
+    return roaming.empty() ? std::wstring() : roaming + L"\\Lumistrand";
+}
+
+}  // namespace
+
+bool MarkHiddenRestart(bool hidden) {
+    const std::wstring folder = ProgramFolder();
+    if (folder.empty() || !FolderCreate(folder)) return false;
+    const std::wstring marker = folder + L"\\hiddenrestart";
+    return hidden ? ShellWriteFile(marker, {}) : ShellDeleteFile(marker);
+}
+
+bool TakeHiddenRestartMarker() {
+    const std::wstring folder = ProgramFolder();
+    if (folder.empty()) return false;
+    const std::wstring marker = folder + L"\\hiddenrestart";
+    const bool hidden = ShellFileExists(marker);
+    if (hidden) ShellDeleteFile(marker);
+    ShellDeleteFile(folder + L"\\Lumistrand.bat");
+    ShellRemoveEmptyFolder(folder);
+    return hidden;
+}

@@ -1,0 +1,14 @@
+#include "app/startup_steps.h"
+
+void PrepareWmiStrings() {}
+void LoadGpuLibraries() {}
+void FreeGpuLibraries() {}
+void PrepareControlPanel() {}
+void AttachLaptopPanelAndAudio() {}
+void CreateTooltipsAndIcons() {}
+void RemoveNotificationIcons() {}
+void RestoreRememberedValues() {}
+void ApplyAutostartShortcut() {}
+void StartHookThread() {}
+void RereadControlPanelValues() {}
+bool CloseSettingsDialogIfOpen() { return false; }

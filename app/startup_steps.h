@@ -1,0 +1,28 @@
+// Start-up and exit steps whose subsystems are not built yet. Each is called at its place in
+// the sequence and does nothing until its subsystem fills it in.
+#pragma once
+
+// The constant WMI namespace, query and property strings of identification and the laptop panel.
+void PrepareWmiStrings();
+// nvapi.dll and atiadlxx.dll/atiadlxy.dll entry points; marks saturation control available.
+void LoadGpuLibraries();
+// ADL_Main_Control_Destroy when AMD control was initialised, then frees the AMD library.
+void FreeGpuLibraries();
+// Check boxes, captions, accelerators-independent control-panel set-up, popup menus, list view.
+void PrepareControlPanel();
+// Laptop panel and monitor identification through WMI, brightness events, the audio device.
+void AttachLaptopPanelAndAudio();
+// The two tooltip windows of the control panel and the notification icons.
+void CreateTooltipsAndIcons();
+// Marks the icons as going away, hides a balloon and removes every notification icon.
+void RemoveNotificationIcons();
+// Sets the remembered brightness and contrast of known monitors when restorevalues is on.
+void RestoreRememberedValues();
+// Creates or removes the Startup-folder shortcut according to the autostart setting.
+void ApplyAutostartShortcut();
+// Starts the hook thread; it stores its id in g_app.hookThreadId.
+void StartHookThread();
+// Re-reads the control panel's values (origin-1 lines when rereadvalues is on).
+void RereadControlPanelValues();
+// Closes an open settings dialog through its cancel path; false when none was open.
+bool CloseSettingsDialogIfOpen();

@@ -1,0 +1,237 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+#include <wtsapi32.h>
+
+#include "app/app_state.h"
+#include "app/event_log.h"
+#include "app/forwarding.h"
+#include "app/main_timers.h"
+#include "app/main_window_win32.h"
+#include "app/midnight_guard.h"
+#include "app/restart_marker.h"
+#include "app/startup_steps.h"
+#include "app/submit.h"
+#include "monitors/discovery.h"
+#include "res/resource.h"
+#include "settings/settings.h"
+#include "settings/settings_startup.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+constexpr std::uint32_t kNoDevice = static_cast<std::uint32_t>(-1);
+constexpr std::size_t kSettingsPathMax = 519;
+
+const GUID kPowerSourceChange = {0x5D3E9A59, 0xE9D5, 0x4B00, {0xA6, 0xBD, 0xFF, 0x34, 0xFF, 0x51, 0x65, 0x48}};
+const GUID kPowerSavingChange = {0xE00958C0, 0xC213, 0x4ACE, {0xAC, 0x77, 0xFE, 0xCC, 0xED, 0x2E, 0xEE, 0xA5}};
+const GUID kMonitorPowerOn = {0x02731015, 0x4510, 0x4526, {0x99, 0xE6, 0xE5, 0xA1, 0x7E, 0xBD, 0x1A, 0xEA}};
+
+HACCEL g_accelerators = nullptr;
+
+bool StartedFromStartupFolder() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    GetStartupInfoW(&startup);
+    if ((startup.dwFlags & STARTF_TITLEISLINKNAME) == 0 || startup.lpTitle == nullptr) return false;
+    PWSTR folder = nullptr;
+    bool inside = false;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Startup, 0, nullptr, &folder)) && folder[0] != L'\0')
+        inside = StrStrIW(startup.lpTitle, folder) != nullptr;
+    CoTaskMemFree(folder);
+    return inside;
+}
+
+// The executable's folder becomes the current directory; the settings file lies beside it.
+void EnterProgramFolder() {
+    wchar_t path[MAX_PATH * 2] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+    if (length == 0 || length >= MAX_PATH * 2) return;
+    if (wchar_t* slash = wcsrchr(path, L'\\')) slash[1] = L'\0';
+    SetCurrentDirectoryW(path);
+    wchar_t current[MAX_PATH * 2] = {};
+    const DWORD currentLength = GetCurrentDirectoryW(MAX_PATH * 2, current);
+    if (currentLength == 0 || currentLength >= MAX_PATH * 2) return;
+    std::wstring settings = current;
+    if (!settings.empty() && settings.back() == L'\\') settings.pop_back();
+    settings += L"\\Lumistrand.xml";
+    if (settings.size() <= kSettingsPathMax) g_app.programSettingsPath = settings;
+}
+
+std::int32_t FontSmoothing() {
+    if (GetSystemMetrics(SM_CYSMICON) == 16) return 0;
+    UINT type = 0;
+    if (!SystemParametersInfoW(SPI_GETFONTSMOOTHINGTYPE, 0, &type, 0)) return 0;
+    if (type == FE_FONTSMOOTHINGCLEARTYPE) return 2;
+    return type == FE_FONTSMOOTHINGSTANDARD ? 1 : 0;
+}
+
+bool IsWindows7OrLater() {
+    OSVERSIONINFOEXW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    version.dwMajorVersion = 6;
+    version.dwMinorVersion = 1;
+    version.wServicePackMajor = 0;
+    DWORDLONG condition = 0;
+    VER_SET_CONDITION(condition, VER_MAJORVERSION, VER_GREATER_EQUAL);
+    VER_SET_CONDITION(condition, VER_MINORVERSION, VER_GREATER_EQUAL);
+    VER_SET_CONDITION(condition, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
+    return VerifyVersionInfoW(&version, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR, condition) != 0;
+}
+
+void RegisterSystemNotifications(HWND window) {
+    WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
+    for (const GUID* setting : {&kPowerSourceChange, &kPowerSavingChange, &kMonitorPowerOn})
+        RegisterPowerSettingNotification(window, setting, DEVICE_NOTIFY_WINDOW_HANDLE);
+    // Windows 8 and later only: looked up so that the program still loads on Windows 7.
+    using RegisterSuspendResumeFn = HPOWERNOTIFY(WINAPI*)(HANDLE, DWORD);
+    HMODULE user32 = GetModuleHandleW(L"User32.dll");
+    const auto registerSuspendResume = reinterpret_cast<RegisterSuspendResumeFn>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "RegisterSuspendResumeNotification")));
+    if (registerSuspendResume != nullptr) registerSuspendResume(window, DEVICE_NOTIFY_WINDOW_HANDLE);
+}
+
+bool PanelShownAtStart(bool hiddenMarker) {
+    return !g_app.startedWithArguments && !g_settings.minimizeflag && !g_app.startedFromStartupFolder &&
+           !g_settings.hiddenrestart && !hiddenMarker;
+}
+
+void StartTimers(HWND window) {
+    g_app.startTick = GetTickCount();
+    for (const TimerStart& timer : kStartupTimers) SetTimer(window, timer.id, timer.milliseconds, nullptr);
+}
+
+void RunMessageLoop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        HWND current = reinterpret_cast<HWND>(g_app.mainWindow);
+        if (current != nullptr && TranslateAcceleratorW(current, g_accelerators, &message)) continue;
+        if (current != nullptr && IsDialogMessageW(current, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+int ShutDown() {
+    StopHookThread();
+    CloseInstanceMutex();
+    FreeGpuLibraries();
+    if (g_app.restartRequested) StartSuccessor();
+    return g_app.exitCode;
+}
+
+}  // namespace
+
+HACCEL MainAccelerators() { return g_accelerators; }
+
+void ShowControlPanel() {
+    HWND window = reinterpret_cast<HWND>(g_app.mainWindow);
+    if (window == nullptr) return;
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+}
+
+void HideControlPanel() {
+    HWND window = reinterpret_cast<HWND>(g_app.mainWindow);
+    if (window != nullptr) ShowWindow(window, SW_HIDE);
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.cbWndExtra = 60;  // the dialog manager keeps its data there
+    windowClass.hInstance = instance;
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kMainWindowClass;
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    HWND window = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_CONTROL_PANEL), nullptr, nullptr, 0);
+    if (window == nullptr) return nullptr;
+    if (GetDlgItem(window, IDC_MONITOR_LIST) == nullptr) {
+        DestroyWindow(window);
+        return nullptr;
+    }
+    g_app.mainWindow = reinterpret_cast<std::uintptr_t>(window);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    g_app.processId = processId;
+    return window;
+}
+
+int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
+    LoadLibraryW(L"RICHED20.DLL");
+    g_app.moduleHandle = reinterpret_cast<std::uintptr_t>(instance);
+    g_app.startedFromStartupFolder = StartedFromStartupFolder();
+    g_app.mainThreadId = GetCurrentThreadId();
+    EnterProgramFolder();
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT, RPC_C_IMP_LEVEL_IMPERSONATE,
+                         nullptr, EOAC_NONE, nullptr);
+    PrepareWmiStrings();
+
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFFFF};
+    if (!InitCommonControlsEx(&controls)) return 0;
+    SettingsApplyBuiltInDefaults();
+    g_app.fontSmoothing = FontSmoothing();
+    g_settings.aliasing = g_app.fontSmoothing;
+    const LocalTime now = WaitWhileMidnight();
+    for (TimedEntry& timed : g_settings.timed) {
+        timed.hour = now.hour;
+        timed.minute = now.minute;
+    }
+    SettingsLoad();
+    KnownMonitorsDropWithoutUid(g_settings);
+
+    const std::wstring_view arguments = commandLine != nullptr ? commandLine : L"";
+    g_app.startedWithArguments = !arguments.empty();
+    SetPendingLine(arguments);
+    SettingsChooseUiLanguage();
+
+    if (!IsWindows7OrLater()) {
+        MessageBoxW(nullptr,
+                    UiIsGerman() ? L"Lumistrand erfordert mindestens Windows 7" : L"Lumistrand requires at least Windows 7",
+                    L"", MB_OK | MB_ICONWARNING);
+        return 0;
+    }
+    ShutDownOlderVersion();
+
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
+    if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return RunSecondInstance(commandLine, g_settings.minimizeflag);
+    }
+    g_app.instanceMutex = reinterpret_cast<std::uintptr_t>(mutex);
+
+    HWND window = CreateMainWindow(instance);
+    if (window == nullptr) return 0;
+    RegisterSystemNotifications(window);
+    LoadGpuLibraries();
+    LogEvent(kNoDevice, -1, L"Lumistrand_7_2 starts", kLogNoOutcome, nullptr);
+
+    PrepareControlPanel();
+    g_accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_MAIN));
+    AttachLaptopPanelAndAudio();
+    DiscoverMonitors(false);
+    CreateTooltipsAndIcons();
+    RestoreRememberedValues();
+    SubmitCommandLine(g_app.commandLine.data(), kOriginStartup);
+
+    const bool hiddenMarker = TakeHiddenRestartMarker();
+    if (PanelShownAtStart(hiddenMarker)) ShowControlPanel();
+    g_settings.hiddenrestart = false;
+    SettingsSaveAtStartup();
+    ApplyAutostartShortcut();
+    StartTimers(window);
+    StartHookThread();
+
+    RunMessageLoop();
+    return ShutDown();
+}

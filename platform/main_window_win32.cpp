@@ -1,0 +1,20 @@
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "platform/main_window.h"
+
+namespace {
+HWND MainWindow() { return reinterpret_cast<HWND>(g_app.mainWindow); }
+}  // namespace
+
+void MainWindowSetTimer(std::uint32_t id, std::uint32_t milliseconds) {
+    if (MainWindow() != nullptr) SetTimer(MainWindow(), id, milliseconds, nullptr);
+}
+
+void MainWindowKillTimer(std::uint32_t id) {
+    if (MainWindow() != nullptr) KillTimer(MainWindow(), id);
+}
+
+void MainWindowPostCommand(std::uint32_t commandId, std::intptr_t lParam) {
+    if (MainWindow() != nullptr) PostMessageW(MainWindow(), WM_COMMAND, commandId, lParam);
+}

@@ -1,0 +1,54 @@
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "platform/shell.h"
+
+std::wstring ShellRoamingAppDataFolder() {
+    PWSTR path = nullptr;
+    std::wstring folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &path))) folder = path;
+    CoTaskMemFree(path);
+    while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+    return folder;
+}
+
+std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
+    // Shortening the wide text until it fits never splits a double-byte character.
+    for (std::size_t length = text.size(); length > 0; --length) {
+        const int needed = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(length), nullptr, 0,
+                                               nullptr, nullptr);
+        if (needed <= 0 || static_cast<std::size_t>(needed) > maxBytes) continue;
+        std::string bytes(static_cast<std::size_t>(needed), '\0');
+        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(length), bytes.data(), needed, nullptr, nullptr);
+        return bytes;
+    }
+    return {};
+}
+
+bool ShellWriteFile(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = bytes.empty() ||
+                    (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                     written == bytes.size());
+    CloseHandle(file);
+    return ok;
+}
+
+bool ShellFileExists(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool ShellDeleteFile(const std::wstring& path) {
+    return DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+bool ShellRemoveEmptyFolder(const std::wstring& path) { return RemoveDirectoryW(path.c_str()) != 0; }
+
+bool ShellOpenHidden(const std::wstring& path) {
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_HIDE));
+    return result > 32;
+}
