@@ -117,9 +117,12 @@ bool WriteDocument(const std::wstring& path, const SettingsPairs& pairs) {
         if (SUCCEEDED(result)) result = writer->WriteFullEndElement();
     }
     if (SUCCEEDED(result)) result = writer->WriteFullEndElement();
-    if (SUCCEEDED(result)) result = writer->WriteWhitespace(L"\n");
     if (SUCCEEDED(result)) result = writer->WriteEndDocument();
     if (SUCCEEDED(result)) result = writer->Flush();
+    // Wine's writer refuses any output after the root element, so the final line feed goes
+    // straight to the stream.
+    ULONG written = 0;
+    if (SUCCEEDED(result)) result = stream->Write("\n", 1, &written);
     if (SUCCEEDED(result)) result = stream->Commit(STGC_DEFAULT);
     return SUCCEEDED(result);
 }
@@ -132,9 +135,17 @@ void HideOnDesktop(const std::wstring& path) {
     if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(path.c_str(), attributes | FILE_ATTRIBUTE_HIDDEN);
 }
 
+// Windows refuses to open or replace such a file for writing; Wine run by root does not, so
+// the attribute is asked for directly.
+bool FileIsReadOnly(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 }  // namespace
 
 bool SettingsFileWritable(const std::wstring& path) {
+    if (FileIsReadOnly(path)) return false;
     const HANDLE file =
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -171,6 +182,7 @@ bool SettingsFileWrite(const std::wstring& path, const SettingsPairs& pairs, boo
     // A crash or a full disk must never leave a half-written settings file behind: the
     // document goes to a file beside it that replaces the old one only once complete.
     const std::wstring temporary = path + L".new";
+    if (FileIsReadOnly(path)) return false;
     if (!WriteDocument(temporary, pairs) ||
         !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temporary.c_str());
