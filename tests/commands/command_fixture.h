@@ -56,11 +56,11 @@ protected:
         ExecuteCommandLine(buffer.data());
     }
 
-    // Successful and failed writes as "Operation m<monitor> <code>=<value>"; code -1 is omitted.
+    // Successful and failed writes and saves as "Operation m<monitor> <code>=<value>"; code -1 is omitted.
     static std::vector<std::string> Writes() {
         std::vector<std::string> writes;
         for (const SimTransaction& t : SimTransactions()) {
-            if (t.operation.rfind("Set", 0) != 0) continue;
+            if (t.operation.rfind("Set", 0) != 0 && t.operation.rfind("Save", 0) != 0) continue;
             std::string text = t.operation + " m" + std::to_string(t.monitor) + " ";
             if (t.code >= 0) text += std::to_string(t.code) + "=";
             writes.push_back(text + std::to_string(t.valueIn));
