@@ -2,9 +2,12 @@
 
 #include "app/app_state.h"
 #include "platform/main_window.h"
+#include "platform/main_window_handle_win32.h"
+
+HWND MainWindowHandle() { return reinterpret_cast<HWND>(g_app.mainWindow); }
 
 namespace {
-HWND MainWindow() { return reinterpret_cast<HWND>(g_app.mainWindow); }
+HWND MainWindow() { return MainWindowHandle(); }
 }  // namespace
 
 void MainWindowSetTimer(std::uint32_t id, std::uint32_t milliseconds) {

@@ -1,0 +1,101 @@
+// The running instance's side of forwarding, through the real main window (dialog 101):
+// the WM_COPYDATA check, the run of the pending line and the reply thread message.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "app/app_state.h"
+#include "app/forwarding.h"
+#include "app/main_window_win32.h"
+#include "commands/interpreter.h"
+#include "monitors/monitor_table.h"
+
+namespace {
+
+class ForwardingWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_app = AppState{};
+        g_app.mainThreadId = GetCurrentThreadId();
+        g_app.startedWithArguments = true;
+        window_ = CreateMainWindow(GetModuleHandleW(nullptr));
+        ASSERT_NE(window_, nullptr);
+    }
+    void TearDown() override {
+        if (IsWindow(window_)) DestroyWindow(window_);
+        DrainMessages();
+        g_app = AppState{};
+    }
+
+    static void DrainMessages() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+
+    LRESULT SendBlock(ULONG_PTR origin, DWORD size, const void* data) {
+        COPYDATASTRUCT copy{origin, size, const_cast<void*>(data)};
+        return SendMessageW(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+    }
+
+    HWND window_ = nullptr;
+};
+
+TEST_F(ForwardingWindowTest, TakesOnlyAFullBlockAndKeepsItTerminated) {
+    const ForwardedBlock block = MakeForwardedBlock(L"b 10 ; c 20");
+    EXPECT_EQ(SendBlock(0, 100, block.data()), FALSE);
+    EXPECT_EQ(SendBlock(0, kForwardedBlockBytes + 2, block.data()), FALSE);
+    EXPECT_EQ(SendBlock(0, kForwardedBlockBytes, nullptr), FALSE);
+    EXPECT_EQ(g_app.commandLine[0], L'\0');
+
+    EXPECT_EQ(SendBlock(0, kForwardedBlockBytes, block.data()), TRUE);
+    EXPECT_STREQ(g_app.commandLine.data(), L"b 10 ; c 20");
+
+    ForwardedBlock open;
+    open.fill(u'z');
+    EXPECT_EQ(SendBlock(0, kForwardedBlockBytes, open.data()), TRUE);
+    EXPECT_EQ(wcslen(g_app.commandLine.data()), kForwardedBlockChars - 1);
+}
+
+TEST_F(ForwardingWindowTest, RepliesWithTheLinesErrorLevelToTheWaitingThread) {
+    g_monitors.selectedMonitor = 0;
+    g_monitors.entries[0].brightness = 42;
+    int reply = -1;
+    DWORD waiterId = 0;
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread waiter([&] {
+        MSG probe;
+        PeekMessageW(&probe, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+        waiterId = GetCurrentThreadId();
+        SetEvent(ready);
+        reply = WaitForForwardingReply();
+    });
+    WaitForSingleObject(ready, 5000);
+    const ForwardedBlock block = MakeForwardedBlock(L"d");
+    ASSERT_EQ(SendBlock(waiterId, kForwardedBlockBytes, block.data()), TRUE);
+    DrainMessages();  // runs command 40072
+    waiter.join();
+    CloseHandle(ready);
+    EXPECT_EQ(reply, 42);
+    EXPECT_EQ(g_app.exitCode, 42);
+}
+
+TEST_F(ForwardingWindowTest, StartUpLineRunsOnlyWithArgumentsAndNeverReplies) {
+    g_monitors.entries[0].brightness = 17;
+    g_app.startedWithArguments = false;
+    SetPendingLine(L"d");
+    PostMessageW(window_, WM_COMMAND, kCommandRunLine, kOriginStartup);
+    DrainMessages();
+    EXPECT_EQ(g_app.exitCode, 0);
+    EXPECT_FALSE(g_app.restartRequested);
+
+    // Started with a value query: the value becomes the exit code and a fresh copy takes over.
+    g_app.startedWithArguments = true;
+    PostMessageW(window_, WM_COMMAND, kCommandRunLine, kOriginStartup);
+    DrainMessages();
+    EXPECT_EQ(g_app.exitCode, 17);
+    EXPECT_TRUE(g_app.restartRequested);
+}
+
+}  // namespace
