@@ -74,3 +74,16 @@ include(${CMAKE_SOURCE_DIR}/cmake/bench.cmake OPTIONAL)
 if(TARGET dxva2_sim)
   add_dependencies(lumistrand_e2e_tests dxva2_sim)
 endif()
+
+# Every Windows test executable (a target named *_tests, whoever's file adds it), one
+# "name path" line each, for the host build to register with CTest under Wine.
+get_property(LUMISTRAND_TARGETS DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY BUILDSYSTEM_TARGETS)
+set(LUMISTRAND_TEST_LIST "")
+foreach(target ${LUMISTRAND_TARGETS})
+  get_target_property(kind ${target} TYPE)
+  if(kind STREQUAL "EXECUTABLE" AND target MATCHES "_tests$")
+    string(REGEX REPLACE "^lumistrand_|_tests$" "" name ${target})
+    string(APPEND LUMISTRAND_TEST_LIST "${name} $<TARGET_FILE:${target}>\n")
+  endif()
+endforeach()
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/windows-tests.txt CONTENT "${LUMISTRAND_TEST_LIST}")

@@ -1,0 +1,52 @@
+#!/bin/bash
+# Builds Lumistrand.exe and the simulated dxva2.dll and runs the program under Wine with
+# simulated monitors. With a working $DISPLAY the program shows there until you end it;
+# otherwise it runs on a private Xvfb, a screenshot is taken after a few seconds into
+# build/run/screenshot.png and the program is ended.
+#   bash scripts/run.sh [command line for Lumistrand]
+# LUMISTRAND_SIM_CONFIG may name a simulator configuration (docs/simulator.md); the
+# simulator's transaction log goes to build/run/sim-log.txt.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${LUMISTRAND_BUILD:-$root/build}
+jobs=${LUMISTRAND_JOBS:-2}
+settle_seconds=${LUMISTRAND_SETTLE_SECONDS:-5}
+
+bash "$root/scripts/setup.sh"
+cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw.cmake" >/dev/null
+cmake --build "$build/windows" -j"$jobs" --target Lumistrand
+if cmake --build "$build/windows" --target help | grep -q dxva2_sim; then
+    cmake --build "$build/windows" -j"$jobs" --target dxva2_sim
+else
+    echo "run: no simulated dxva2.dll target; Wine's own dxva2 answers" >&2
+fi
+
+run_dir="$build/run"
+mkdir -p "$run_dir"
+export LUMISTRAND_SIM_LOG="$run_dir/sim-log.txt"
+export LUMISTRAND_SIM_STATE="$run_dir/sim-state.txt"
+
+# shellcheck source=wine-env.sh
+source "$root/scripts/wine-env.sh"
+wine_env_start "$build/windows" visible
+cd "$build/windows/bin"
+
+if [ -z "${LUMISTRAND_XVFB_PID:-}" ]; then
+    echo "run: Lumistrand runs on $DISPLAY; end it from its menu"
+    wine Lumistrand.exe "$@"
+    exit $?
+fi
+
+wine Lumistrand.exe "$@" &
+program=$!
+sleep "$settle_seconds"
+screenshot="$run_dir/screenshot.png"
+import -display "$DISPLAY" -window root "$screenshot"
+echo "run: screenshot of the running program in $screenshot"
+if ! kill -0 "$program" 2>/dev/null; then
+    code=0
+    wait "$program" || code=$?
+    echo "run: Lumistrand ended before the screenshot, exit code $code" >&2
+fi
+wine_env_stop
+wait "$program" 2>/dev/null || true
