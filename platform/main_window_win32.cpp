@@ -4,8 +4,6 @@
 #include "platform/main_window.h"
 #include "platform/main_window_handle_win32.h"
 
-HWND MainWindowHandle() { return reinterpret_cast<HWND>(g_app.mainWindow); }
-
 namespace {
 HWND MainWindow() { return MainWindowHandle(); }
 }  // namespace
