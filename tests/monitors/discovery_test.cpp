@@ -207,7 +207,8 @@ TEST_F(Discovery, DuplicatedDisplaysSkipBindingAndShowDeviceNames) {
 
 TEST_F(Discovery, RangeEdgesOfBrightnessAndSpeaker) {
     Load(Display(1, "monitor A\nvcp 10 50 50 min=50\nvcp 12 40 100\nvcp 62 255 100\n") +
-         Display(2, "monitor B\nvcp 10 50 100\nvcp 62 0x132 0x164\n"));
+         Display(2, "monitor B\nvcp 10 50 100\nvcp 62 0x132 0x164\n") +
+         Display(3, "monitor C\nvcp 10 5 100 min=10\nvcp 12 100 200 min=150\n"));
     DiscoverMonitors(false);
     EXPECT_EQ(Count(kGetBrightness, 0), 3);
     const MonitorEntry& flat = g_monitors.entries[0];
@@ -217,6 +218,9 @@ TEST_F(Discovery, RangeEdgesOfBrightnessAndSpeaker) {
     EXPECT_EQ(flat.speakerVolume, 0);
     EXPECT_EQ(flat.speakerVolumeMax, 100);
     EXPECT_EQ(g_monitors.entries[1].speakerVolume, 50);  // low 8 bits of both
+    // Values outside their range show as 0 and 100, not as a negative brightness turned into 100.
+    EXPECT_EQ(MonitorListCell(2, kColumnBrightness), L"0");
+    EXPECT_EQ(MonitorListCell(2, kColumnContrast), L"0");
 }
 
 TEST_F(Discovery, ColourTemperatureListFillsTheChoicesOfTheSelectedMonitor) {
