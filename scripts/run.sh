@@ -10,12 +10,12 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${LUMISTRAND_BUILD:-$root/build}
 jobs=${LUMISTRAND_JOBS:-2}
-settle_seconds=${LUMISTRAND_SETTLE_SECONDS:-5}
+settle_seconds=${LUMISTRAND_SETTLE_SECONDS:-10}
 
 bash "$root/scripts/setup.sh"
 cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw.cmake" >/dev/null
 cmake --build "$build/windows" -j"$jobs" --target Lumistrand
-if cmake --build "$build/windows" --target help | grep -q dxva2_sim; then
+if [ -f "$root/cmake/sim_dll.cmake" ]; then
     cmake --build "$build/windows" -j"$jobs" --target dxva2_sim
 else
     echo "run: no simulated dxva2.dll target; Wine's own dxva2 answers" >&2
