@@ -2,16 +2,13 @@
 
 #include <string>
 
-#include "app/app_state.h"
-#include "commands/normalise.h"
-#include "platform/main_window.h"
+#include "app/forwarding.h"
+#include "app/submit.h"
 #include "settings/settings.h"
 
 namespace {
 
 constexpr std::size_t kToggleTextChars = 259;
-constexpr std::uint32_t kCommandRunLine = 40072;
-constexpr std::intptr_t kOriginInternal = 1;
 const std::wstring kFreeRecord = L"dummy";
 const std::wstring kSeparator = L" t ";
 
@@ -26,12 +23,6 @@ ToggleEntry* FindOrClaimRecord(const std::wstring& key) {
         }
     }
     return nullptr;
-}
-
-// The line runs after the current one, as a line arriving from inside the program would.
-void SubmitAlternative(const std::wstring& line) {
-    SetPendingLine(NormaliseCommandLine(line));
-    MainWindowPostCommand(kCommandRunLine, kOriginInternal);
 }
 
 }  // namespace
@@ -51,9 +42,9 @@ void RunToggle(const wchar_t* key) {
     ToggleEntry* record = FindOrClaimRecord(line.substr(0, kToggleTextChars));
     if (record == nullptr) return;
     if (separator == std::wstring::npos) {
-        SubmitAlternative(first);
+        SubmitCommandLine(first, kOriginInternal);
         return;
     }
-    SubmitAlternative(record->state == 0 ? first : second);
+    SubmitCommandLine(record->state == 0 ? first : second, kOriginInternal);
     record->state = record->state == 0 ? 1 : 0;
 }

@@ -13,6 +13,7 @@
 #include "monitors/discovery.h"
 #include "monitors/monitor_table.h"
 #include "settings/settings.h"
+#include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/sim/sim_model.h"
 #include "vcp/vcp_code_table.h"
@@ -54,5 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SimClearTransactions();
     SimClearFailures();
     FakeMainWindowReset();
+    FakeInstanceReset();
     return 0;
 }

@@ -17,6 +17,7 @@
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/control_panel_fake.h"
+#include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/restart_request_fake.h"
 #include "testing/sim/sim_model.h"
@@ -29,6 +30,7 @@ protected:
         FakeMainWindowReset();
         FakeControlPanelReset();
         FakeRestartReset();
+        FakeInstanceReset();
         SimReset();
         VcpCodeTableBuild();
         g_monitors = MonitorTable{};

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <ostream>
 
 #include "app/forwarding.h"
 #include "commands/monitor_limits.h"
+#include "testing/fakes/instance_fake.h"
 #include "tests/commands/command_fixture.h"
 
 namespace {
@@ -179,13 +181,18 @@ TEST_F(CommandTest, RelativeSetVcpReadsFirstSilentlyThenReadsBack) {
     EXPECT_EQ(g_interpreter.silentVcpRead, 0);
 }
 
+// The line a toggle handed to the main window as a line from inside, "<none>" without one.
+std::wstring HandedOver() {
+    const auto& sent = FakeInstanceSentLines();
+    std::wstring line = L"<none>";
+    if (sent.size() == 1 && sent[0].origin == 1) line.assign(sent[0].block.begin(), std::find(sent[0].block.begin(), sent[0].block.end(), u'\0'));
+    FakeInstanceReset();
+    return line;
+}
+
 TEST_F(CommandTest, TogglesAlternatePerKeyAndRunAsLinesOfTheirOwn) {
     Discover();
-    const auto handedOver = [] {
-        const auto posted = FakeMainWindowTakePostedCommands();
-        if (posted.size() != 1 || posted[0].commandId != 40072 || posted[0].lParam != 1) return std::wstring(L"<none>");
-        return std::wstring(g_app.commandLine.data());
-    };
+    const auto handedOver = [] { return HandedOver(); };
     std::vector<std::wstring> seen;
     for (const wchar_t* line : {L"t b 0 t b 100", L"t c 5 t c 6", L"t b 0 t b 100", L"t b 0 t b 100", L"t c 5 t c 6"}) {
         Run(line);
@@ -204,8 +211,7 @@ TEST_F(CommandTest, TogglesAlternatePerKeyAndRunAsLinesOfTheirOwn) {
 
     // The handed-over line is what the main window runs next.
     Run(L"t b 0 t b 100");
-    handedOver();
-    Run(g_app.commandLine.data());
+    Run(handedOver());
     EXPECT_EQ(Writes(), Writes_{B(0, 100)});
 }
 
@@ -214,11 +220,11 @@ TEST_F(CommandTest, AFullToggleTableRefusesNewKeysButServesKnownOnes) {
     for (std::size_t i = 0; i < g_settings.toggles.size(); ++i) {
         Run(L"t b " + std::to_wstring(i) + L" t b 1");
     }
-    FakeMainWindowTakePostedCommands();
+    HandedOver();
     Run(L"t c 1 t c 2");
-    EXPECT_TRUE(FakeMainWindowTakePostedCommands().empty());
+    EXPECT_EQ(HandedOver(), L"<none>");
     Run(L"t b 3 t b 1");
-    EXPECT_EQ(std::wstring(g_app.commandLine.data()), L"b 1");
+    EXPECT_EQ(HandedOver(), L"b 1");
 }
 
 TEST_F(CommandTest, SystemCommandsPostToTheMainWindow) {
