@@ -25,10 +25,6 @@ BrightnessState g_brightness;
 namespace {
 
 constexpr std::uint8_t kVcpBacklightWhite = 0x6B;
-constexpr int kWriteAttempts = 10;
-constexpr std::uint32_t kWriteRetryPauseMs = 100;
-constexpr int kVerifyAttempts = 3;
-constexpr std::uint32_t kVerifyPauseMs = 50;
 constexpr std::uint32_t kRepeatPacingMs = 30;
 constexpr int kSliderBrightness = 1038;
 constexpr int kLabelBrightness = 1002;
@@ -97,8 +93,8 @@ void ShowLabel(const SettingInfo& info, std::int32_t value) {
 // The entry is touched only then, so a mismatch leaves the last known value showing.
 bool VerifyWrite(const SettingInfo& info, MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor,
                  bool backlightWhite) {
-    for (int attempt = 0; attempt < kVerifyAttempts; ++attempt) {
-        if (attempt > 0) ClockSleep(kVerifyPauseMs);
+    for (int attempt = 0; attempt < kSetterVerifyAttempts; ++attempt) {
+        if (attempt > 0) ClockSleep(kSetterVerifyPauseMs);
         auto minimum = static_cast<std::uint32_t>(entry.*info.minimum);
         std::uint32_t current = 0, maximum = 0;
         bool ok = false;
@@ -179,10 +175,10 @@ void WriteSelectedOnce(const SettingInfo& info, bool transfer) {
 }
 
 void WriteSelected(const SettingInfo& info) {
-    for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kSetterWriteAttempts; ++attempt) {
         WriteSelectedOnce(info, false);
         if (g_brightness.writeDone) return;
-        ClockSleep(kWriteRetryPauseMs);
+        ClockSleep(kSetterWritePauseMs);
     }
 }
 

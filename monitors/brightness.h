@@ -8,6 +8,12 @@
 
 inline constexpr std::uint32_t kTimerBrightnessTransfer = 30;  // its handler runs TransferBrightness
 
+// Retries of every setter: whole writes, and read-backs when verify is on.
+inline constexpr int kSetterWriteAttempts = 10;
+inline constexpr std::uint32_t kSetterWritePauseMs = 100;
+inline constexpr int kSetterVerifyAttempts = 3;
+inline constexpr std::uint32_t kSetterVerifyPauseMs = 50;
+
 struct BrightnessState {
     std::uint32_t requestedBrightness = 0;
     std::uint32_t requestedContrast = 0;
