@@ -97,10 +97,13 @@ bool Finish(SimTransaction& t, bool ok) {
     return ok;
 }
 
-void Changed() {
+// Records a successful call that changed the monitor and tells the observer.
+bool Changed(SimTransaction& t) {
+    Finish(t, true);
     if (World().changeObserver) {
         World().changeObserver();
     }
+    return true;
 }
 
 // The monitor behind an open handle; fills the transaction's display and running number.
@@ -119,6 +122,14 @@ SimDisplay* DisplayAt(std::int32_t display) {
     return display >= 0 && static_cast<std::size_t>(display) < displays.size() ? &displays[display] : nullptr;
 }
 
+SimVcp* Supported(SimMonitor* monitor, std::uint8_t code) {
+    if (!monitor) {
+        return nullptr;
+    }
+    const auto found = monitor->vcp.find(code);
+    return found == monitor->vcp.end() ? nullptr : &found->second;
+}
+
 // The bus carries 16-bit values; a monitor clamps what exceeds its maximum.
 std::uint32_t Stored(std::uint32_t value, const SimVcp& vcp) {
     const std::uint32_t wire = value & 0xFFFF;
@@ -133,9 +144,25 @@ void RestoreFactoryValues(SimMonitor& monitor) {
     }
 }
 
-std::uint32_t CapabilitiesLatency(const SimMonitor& monitor) {
-    const auto bytes = static_cast<std::uint32_t>(monitor.capabilities.size() + 1);
-    return (bytes + 31) / 32 * World().config.latencies.capsFragment;
+enum class Bus { Reply, Write, Capabilities };
+
+// The part every monitor call shares: the handle, the time on the bus and failure injection.
+// nullptr when the call fails there; the caller records the failure.
+SimMonitor* Exchange(std::uintptr_t handle, SimTransaction& t, Bus bus) {
+    SimMonitor* monitor = Resolve(handle, t);
+    if (!monitor) {
+        return nullptr;
+    }
+    const SimLatencies& latencies = World().config.latencies;
+    if (bus == Bus::Capabilities && monitor->capabilities.empty()) {
+        Spend(latencies.reply);
+        return nullptr;
+    }
+    const auto capsBytes = static_cast<std::uint32_t>(monitor->capabilities.size() + 1);
+    Spend(bus == Bus::Reply   ? latencies.reply
+          : bus == Bus::Write ? latencies.write
+                              : (capsBytes + 31) / 32 * latencies.capsFragment);
+    return ShouldFail(t) ? nullptr : monitor;
 }
 
 }  // namespace
@@ -204,91 +231,59 @@ bool SimCloseMonitors(const std::vector<std::uintptr_t>& handles) {
 
 bool SimGetVcp(std::uintptr_t handle, std::uint8_t code, std::uint32_t& current, std::uint32_t& maximum) {
     SimTransaction t{.operation = "GetVCPFeatureAndVCPFeatureReply", .code = code};
-    SimMonitor* monitor = Resolve(handle, t);
-    if (!monitor) {
+    const SimVcp* vcp = Supported(Exchange(handle, t, Bus::Reply), code);
+    if (!vcp) {
         return Finish(t, false);
     }
-    Spend(World().config.latencies.reply);
-    const auto vcp = monitor->vcp.find(code);
-    if (ShouldFail(t) || vcp == monitor->vcp.end()) {
-        return Finish(t, false);
-    }
-    current = t.current = vcp->second.current;
-    maximum = t.maximum = vcp->second.maximum;
+    current = t.current = vcp->current;
+    maximum = t.maximum = vcp->maximum;
     return Finish(t, true);
 }
 
 bool SimSetVcp(std::uintptr_t handle, std::uint8_t code, std::uint32_t value) {
     SimTransaction t{.operation = "SetVCPFeature", .code = code, .valueIn = value};
-    SimMonitor* monitor = Resolve(handle, t);
-    if (!monitor) {
+    SimMonitor* monitor = Exchange(handle, t, Bus::Write);
+    SimVcp* vcp = Supported(monitor, code);
+    if (!vcp || vcp->readOnly) {
         return Finish(t, false);
     }
-    Spend(World().config.latencies.write);
-    const auto vcp = monitor->vcp.find(code);
-    if (ShouldFail(t) || vcp == monitor->vcp.end() || vcp->second.readOnly) {
-        return Finish(t, false);
-    }
-    vcp->second.current = t.current = Stored(value, vcp->second);
+    vcp->current = t.current = Stored(value, *vcp);
     if (code == 0x04 && t.current != 0) {
         RestoreFactoryValues(*monitor);
     }
-    Finish(t, true);
-    Changed();
-    return true;
+    return Changed(t);
 }
 
 bool SimGetRange(std::uintptr_t handle, SimRange range, std::uint32_t& minimum, std::uint32_t& current,
                  std::uint32_t& maximum) {
     const RangeCode& rc = kRangeCodes[static_cast<int>(range)];
     SimTransaction t{.operation = rc.getName, .code = rc.recordedCode};
-    SimMonitor* monitor = Resolve(handle, t);
-    if (!monitor) {
+    const SimVcp* vcp = Supported(Exchange(handle, t, Bus::Reply), rc.vcp);
+    if (!vcp) {
         return Finish(t, false);
     }
-    Spend(World().config.latencies.reply);
-    const auto vcp = monitor->vcp.find(rc.vcp);
-    if (ShouldFail(t) || vcp == monitor->vcp.end()) {
-        return Finish(t, false);
-    }
-    minimum = t.minimum = vcp->second.minimum;
-    current = t.current = vcp->second.current;
-    maximum = t.maximum = vcp->second.maximum;
+    minimum = t.minimum = vcp->minimum;
+    current = t.current = vcp->current;
+    maximum = t.maximum = vcp->maximum;
     return Finish(t, true);
 }
 
 bool SimSetRange(std::uintptr_t handle, SimRange range, std::uint32_t value) {
     const RangeCode& rc = kRangeCodes[static_cast<int>(range)];
     SimTransaction t{.operation = rc.setName, .code = rc.recordedCode, .valueIn = value};
-    SimMonitor* monitor = Resolve(handle, t);
-    if (!monitor) {
-        return Finish(t, false);
-    }
-    Spend(World().config.latencies.write);
-    const auto vcp = monitor->vcp.find(rc.vcp);
+    SimVcp* vcp = Supported(Exchange(handle, t, Bus::Write), rc.vcp);
     // Unlike a raw VCP write, these calls refuse a value outside the range they report.
-    if (ShouldFail(t) || vcp == monitor->vcp.end() || vcp->second.readOnly || value < vcp->second.minimum ||
-        value > vcp->second.maximum) {
+    if (!vcp || vcp->readOnly || value < vcp->minimum || value > vcp->maximum) {
         return Finish(t, false);
     }
-    vcp->second.current = t.current = value;
-    Finish(t, true);
-    Changed();
-    return true;
+    vcp->current = t.current = value;
+    return Changed(t);
 }
 
 bool SimGetCapabilitiesLength(std::uintptr_t handle, std::uint32_t& length) {
     SimTransaction t{.operation = "GetCapabilitiesStringLength"};
-    SimMonitor* monitor = Resolve(handle, t);
+    const SimMonitor* monitor = Exchange(handle, t, Bus::Capabilities);
     if (!monitor) {
-        return Finish(t, false);
-    }
-    if (monitor->capabilities.empty()) {
-        Spend(World().config.latencies.reply);
-        return Finish(t, false);
-    }
-    Spend(CapabilitiesLatency(*monitor));
-    if (ShouldFail(t)) {
         return Finish(t, false);
     }
     length = t.current = static_cast<std::uint32_t>(monitor->capabilities.size() + 1);
@@ -297,38 +292,23 @@ bool SimGetCapabilitiesLength(std::uintptr_t handle, std::uint32_t& length) {
 
 bool SimGetCapabilities(std::uintptr_t handle, char* buffer, std::uint32_t length) {
     SimTransaction t{.operation = "CapabilitiesRequestAndCapabilitiesReply", .valueIn = length};
-    SimMonitor* monitor = Resolve(handle, t);
-    if (!monitor) {
+    const SimMonitor* monitor = Exchange(handle, t, Bus::Capabilities);
+    if (!monitor || buffer == nullptr || length < monitor->capabilities.size() + 1) {
         return Finish(t, false);
     }
-    if (monitor->capabilities.empty()) {
-        Spend(World().config.latencies.reply);
-        return Finish(t, false);
-    }
-    Spend(CapabilitiesLatency(*monitor));
-    const std::size_t needed = monitor->capabilities.size() + 1;
-    if (ShouldFail(t) || buffer == nullptr || length < needed) {
-        return Finish(t, false);
-    }
-    std::memcpy(buffer, monitor->capabilities.c_str(), needed);
-    t.current = static_cast<std::uint32_t>(needed);
+    t.current = static_cast<std::uint32_t>(monitor->capabilities.size() + 1);
+    std::memcpy(buffer, monitor->capabilities.c_str(), t.current);
     return Finish(t, true);
 }
 
 bool SimSaveSettings(std::uintptr_t handle) {
     SimTransaction t{.operation = "SaveCurrentMonitorSettings"};
-    SimMonitor* monitor = Resolve(handle, t);
+    SimMonitor* monitor = Exchange(handle, t, Bus::Write);
     if (!monitor) {
         return Finish(t, false);
     }
-    Spend(World().config.latencies.write);
-    if (ShouldFail(t)) {
-        return Finish(t, false);
-    }
     t.current = ++monitor->savedCount;
-    Finish(t, true);
-    Changed();
-    return true;
+    return Changed(t);
 }
 
 void SimFailNext(std::uint32_t count, const std::string& operation, std::int32_t monitor) {
