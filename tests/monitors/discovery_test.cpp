@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -325,6 +328,55 @@ TEST_F(Discovery, PanelShowsTheSelectedMonitorInTheUsersLanguage) {
     // 6500K is not a user setting: the gains give way to the hint.
     EXPECT_FALSE(FakeControlShown(kSliderRed));
     EXPECT_TRUE(FakeControlShown(kLabelNoColours));
+}
+
+TEST_F(Discovery, FindMonitorByDisplayNumbersMonitorsAcrossDisplays) {
+    Load(Display(1, "monitor A\n") + Display(2, "monitor B\nmonitor C\n") + Display(3, "monitor D\n"));
+    const struct {
+        DisplayHandle display;
+        std::int32_t selected;
+    } cases[] = {{3, 3}, {2, 1}, {1, 0}, {9, 0}};
+    for (const auto& c : cases) {
+        FindMonitorByDisplay(c.display);
+        EXPECT_EQ(g_monitors.selectedMonitor, c.selected) << c.display;
+    }
+    EXPECT_EQ(SimOpenHandleCount(), 0u);
+}
+
+TEST_F(Discovery, EveryMonitorOperationIsLoggedWithItsOutcomeAndValues) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "lumistrand_discovery_log";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    g_settings.logfileflag = true;
+    g_settings.logfile = (folder / "log.txt").wstring();
+    SimFailNext(1, kGetBrightness, 1);
+    DiscoverMonitors(false);
+    g_settings.logfileflag = false;
+
+    std::ifstream file(folder / "log.txt", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::wstring log;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        log += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    }
+    for (const wchar_t* expected : {
+             L"GetNumberOfPhysicalMonitorsFromHMONITOR SUCCESS  \r\n",
+             L"GetMonitorBrightness SUCCESS  \r\n",
+             L"MinimumBrightness 0  CurrentBrightness 75  MaximumBrightness 100\r\n",
+             L"GetMonitorBrightness ERROR  \r\n",
+             L"VCP 0xD6 Get Power Mode SUCCESS  \r\n",
+             L"CapabilitiesRequestAndCapabilitiesReply SUCCESS  \r\n",
+             L"  (prot(monitor)type(LCD)model(RTK)",
+             L"VCP 0x14 Get Monitor color temperature SUCCESS  \r\n",
+             L"  6500K\r\n",
+             L"MinimumGREEN 0  CurrentGREEN 50  MaximumGREEN 100\r\n",
+             L"GetMonitorGain_Blue ERROR  \r\n",
+             L"current Volume 30  maximum Volume 100\r\n",
+             L"monitorname  DISPLAY2\r\n",
+         }) {
+        EXPECT_NE(log.find(expected), std::wstring::npos) << std::string(expected, expected + std::wcslen(expected));
+    }
+    std::filesystem::remove_all(folder);
 }
 
 TEST(PanelVisibility, LaptopPanelHidesWhatItCannotDo) {
