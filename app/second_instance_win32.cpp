@@ -1,19 +1,26 @@
+#include <algorithm>
+
 #include "app/app_state.h"
 #include "app/forwarding.h"
 #include "app/main_window_win32.h"
 #include "app/submit.h"
 
 int WaitForForwardingReply() {
-    for (int attempt = 0; attempt < kReplyAttempts; ++attempt) {
+    // The same 20 s as 100 pauses of 200 ms, but a posted message ends a pause at once, so
+    // the answer costs no idle time and a stream of other messages cannot shorten the wait.
+    const DWORD limit = kReplyAttempts * kReplyPauseMs;
+    const DWORD start = GetTickCount();
+    for (;;) {
         MSG message{};
         // Only the marked reply carries an exit code; any other message is no answer.
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.hwnd == nullptr && message.message == WM_COMMAND && LOWORD(message.lParam) == kReplyMarker)
                 return static_cast<int>(message.wParam);
         }
-        Sleep(kReplyPauseMs);
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= limit) return 0;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(limit - elapsed, kReplyPauseMs), QS_POSTMESSAGE);
     }
-    return 0;
 }
 
 int RunSecondInstance(const wchar_t* commandLine, bool minimizeFlag) {

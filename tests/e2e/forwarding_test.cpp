@@ -38,8 +38,11 @@ LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         g_received.origin = copy->dwData;
         const auto* text = static_cast<const wchar_t*>(copy->lpData);
         g_received.text.assign(text, wcsnlen(text, copy->cbData / sizeof(wchar_t)));
-        if (g_received.reply >= 0)
+        if (g_received.reply >= 0) {
+            // A thread message that is no reply must not become the exit code.
+            PostThreadMessageW(static_cast<DWORD>(copy->dwData), WM_COMMAND, 99, 0);
             PostThreadMessageW(static_cast<DWORD>(copy->dwData), WM_COMMAND, g_received.reply, 9);
+        }
         return TRUE;
     }
     if (message == WM_COMMAND && LOWORD(wParam) == kShowPanel) ++g_received.showRequests;
