@@ -98,6 +98,20 @@ BOOL Fail() {
     return FALSE;
 }
 
+// Runs the model call into a local and copies the result out only on success.
+template <typename Call>
+BOOL WithOutput(LPDWORD output, Call call) {
+    std::uint32_t value = 0;
+    if (!output) {
+        return Fail();
+    }
+    if (!call(value)) {
+        return FALSE;
+    }
+    *output = value;
+    return TRUE;
+}
+
 BOOL GetRange(HANDLE handle, SimRange range, LPDWORD minimum, LPDWORD current, LPDWORD maximum) {
     std::uint32_t lo = 0, cur = 0, hi = 0;
     if (!minimum || !current || !maximum) {
@@ -126,15 +140,8 @@ bool GainRange(MC_GAIN_TYPE type, SimRange& range) {
 extern "C" {
 
 BOOL WINAPI GetNumberOfPhysicalMonitorsFromHMONITOR(HMONITOR hMonitor, LPDWORD pdwNumberOfPhysicalMonitors) {
-    std::uint32_t count = 0;
-    if (!pdwNumberOfPhysicalMonitors) {
-        return Fail();
-    }
-    if (!SimGetMonitorCount(DisplayIndex(hMonitor), count)) {
-        return FALSE;
-    }
-    *pdwNumberOfPhysicalMonitors = count;
-    return TRUE;
+    return WithOutput(pdwNumberOfPhysicalMonitors,
+                      [&](std::uint32_t& count) { return SimGetMonitorCount(DisplayIndex(hMonitor), count); });
 }
 
 BOOL WINAPI GetPhysicalMonitorsFromHMONITOR(HMONITOR hMonitor, DWORD dwPhysicalMonitorArraySize,
@@ -225,15 +232,8 @@ BOOL WINAPI SetMonitorRedGreenOrBlueGain(HANDLE hMonitor, MC_GAIN_TYPE gtGainTyp
 }
 
 BOOL WINAPI GetCapabilitiesStringLength(HANDLE hMonitor, LPDWORD pdwCapabilitiesStringLengthInCharacters) {
-    std::uint32_t length = 0;
-    if (!pdwCapabilitiesStringLengthInCharacters) {
-        return Fail();
-    }
-    if (!SimGetCapabilitiesLength(Monitor(hMonitor), length)) {
-        return FALSE;
-    }
-    *pdwCapabilitiesStringLengthInCharacters = length;
-    return TRUE;
+    return WithOutput(pdwCapabilitiesStringLengthInCharacters,
+                      [&](std::uint32_t& length) { return SimGetCapabilitiesLength(Monitor(hMonitor), length); });
 }
 
 BOOL WINAPI CapabilitiesRequestAndCapabilitiesReply(HANDLE hMonitor, LPSTR pszASCIICapabilitiesString,
