@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <sstream>
 
 namespace {
@@ -82,10 +81,8 @@ bool ParseSigned(const std::string& text, std::int32_t& value) {
 }
 
 bool ParseProbability(const std::string& text, double& value) {
-    // from_chars for double is not available in every toolchain we build with.
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return !text.empty() && *end == '\0' && value >= 0 && value <= 1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty() && value >= 0 && value <= 1;
 }
 
 std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
@@ -209,11 +206,11 @@ private:
         vcp.factory = vcp.current;
         for (std::size_t i = 3; i < w.size(); ++i) {
             const std::string& option = w[i];
-            if (option == "ro") {
-                vcp.readOnly = true;
-            } else if (option.starts_with("min=") && ParseNumber(option.substr(4), vcp.minimum)) {
-            } else if (option.starts_with("factory=") && ParseNumber(option.substr(8), vcp.factory)) {
-            } else {
+            const bool known = option == "ro"                    ? (vcp.readOnly = true)
+                               : option.starts_with("min=")     ? ParseNumber(option.substr(4), vcp.minimum)
+                               : option.starts_with("factory=") ? ParseNumber(option.substr(8), vcp.factory)
+                                                                : false;
+            if (!known) {
                 return "unknown vcp option \"" + option + "\"";
             }
         }
@@ -249,10 +246,10 @@ private:
             return "failure count must be a positive number or \"always\"";
         }
         for (std::size_t i = 2; i < w.size(); ++i) {
-            if (w[i].starts_with("display=") && ParseSigned(w[i].substr(8), rule.display) && rule.display >= 0) {
-            } else if (w[i].starts_with("monitor=") && ParseSigned(w[i].substr(8), rule.monitor) &&
-                       rule.monitor >= 0) {
-            } else {
+            std::int32_t* target = w[i].starts_with("display=")   ? &rule.display
+                                   : w[i].starts_with("monitor=") ? &rule.monitor
+                                                                  : nullptr;
+            if (!target || !ParseSigned(w[i].substr(8), *target) || *target < 0) {
                 return "unknown fail option \"" + w[i] + "\"";
             }
         }
