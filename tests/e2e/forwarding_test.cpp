@@ -184,4 +184,28 @@ TEST(Forwarding, RealFirstInstanceHoldsTheMutexShowsItselfAndAnswersQueries) {
     EXPECT_EQ(OpenMutexW(SYNCHRONIZE, FALSE, kMutex), nullptr);
 }
 
+TEST(Forwarding, FirstStartWithAQueryEndsWithTheValueAndLeavesAHiddenSuccessor) {
+    const std::vector<EnvironmentSetting> environment = SandboxEnvironment();
+    DWORD exitCode = 999;
+    ASSERT_TRUE(ProgramRunToExit(L"b 41 d", environment, 60000, exitCode));
+    EXPECT_EQ(exitCode, 41u);
+
+    HWND successor = nullptr;
+    for (int wait = 0; wait < 200 && successor == nullptr; ++wait) {
+        successor = FindWindowW(kClass, nullptr);
+        if (successor == nullptr) Sleep(100);
+    }
+    ASSERT_NE(successor, nullptr) << "no successor took over";
+    DWORD successorId = 0;
+    GetWindowThreadProcessId(successor, &successorId);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, successorId);
+    ASSERT_NE(process, nullptr);
+    WaitForInputIdle(process, 30000);
+    EXPECT_FALSE(IsWindowVisible(successor));
+
+    ASSERT_TRUE(ProgramRunToExit(L"q", environment, 30000, exitCode));
+    EXPECT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0);
+    CloseHandle(process);
+}
+
 }  // namespace
