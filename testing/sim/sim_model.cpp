@@ -65,7 +65,8 @@ bool ShouldFail(const SimTransaction& t) {
     for (auto rule = w.config.failures.begin(); rule != w.config.failures.end(); ++rule) {
         const bool operationMatches =
             rule->operation.empty() ? t.operation != kDestroy : rule->operation == t.operation;
-        if (!operationMatches || (!rule->always && rule->count == 0) || (rule->display >= 0 && rule->display != t.display) ||
+        const bool spent = !rule->always && rule->count == 0;
+        if (!operationMatches || spent || (rule->display >= 0 && rule->display != t.display) ||
             (rule->monitor >= 0 && rule->monitor != t.monitor)) {
             continue;
         }
@@ -106,20 +107,22 @@ bool Changed(SimTransaction& t) {
     return true;
 }
 
+SimDisplay* DisplayAt(std::int32_t display) {
+    auto& displays = World().config.displays;
+    return display >= 0 && static_cast<std::size_t>(display) < displays.size() ? &displays[display] : nullptr;
+}
+
 // The monitor behind an open handle; fills the transaction's display and running number.
+// A test may have removed the monitor since the handle was opened: then there is none.
 SimMonitor* Resolve(std::uintptr_t handle, SimTransaction& t) {
     const auto found = World().handles.find(handle);
-    if (found == World().handles.end()) {
+    SimDisplay* display = found == World().handles.end() ? nullptr : DisplayAt(found->second.display);
+    if (!display || static_cast<std::size_t>(found->second.slot) >= display->monitors.size()) {
         return nullptr;
     }
     t.display = found->second.display;
     t.monitor = RunningNumber(found->second.display, found->second.slot);
-    return &World().config.displays[found->second.display].monitors[found->second.slot];
-}
-
-SimDisplay* DisplayAt(std::int32_t display) {
-    auto& displays = World().config.displays;
-    return display >= 0 && static_cast<std::size_t>(display) < displays.size() ? &displays[display] : nullptr;
+    return &display->monitors[found->second.slot];
 }
 
 SimVcp* Supported(SimMonitor* monitor, std::uint8_t code) {

@@ -122,6 +122,10 @@ TEST_F(SimModelTest, HandlesAreFreshAndDieWithDestroy) {
     std::vector<SimOpenedMonitor> opened;
     EXPECT_FALSE(SimOpenMonitors(0, 2, opened));  // count must match the display
     EXPECT_FALSE(SimGetMonitorCount(5, current));
+
+    const std::uintptr_t removed = Open(1);
+    SimCurrent().displays.pop_back();  // unplugged while its handle is open
+    EXPECT_FALSE(SimSaveSettings(removed));
 }
 
 TEST_F(SimModelTest, FailNextCountsOnlyMatchingCalls) {
