@@ -40,8 +40,8 @@ TEST(NormaliseCommandLine, LongLinesAreCutBeforeTheTokenThatCrossesTheLimit) {
     const std::wstring fits = std::wstring(254, L'z') + L" b 10";  // 259 characters
     EXPECT_EQ(NormaliseCommandLine(fits), fits);
 
-    const std::wstring endsOnBoundary = std::wstring(259, L'w') + L" c 5";
-    EXPECT_EQ(NormaliseCommandLine(endsOnBoundary), std::wstring(259, L'w'));
+    const std::wstring endsOnBoundary = std::wstring(255, L'w') + L" b 1" + L" c 5";  // token ends at 259
+    EXPECT_EQ(NormaliseCommandLine(endsOnBoundary), std::wstring(255, L'w') + L" b 1");
 
     const std::wstring noBlank(400, L'q');
     EXPECT_EQ(NormaliseCommandLine(noBlank), std::wstring(259, L'q'));
