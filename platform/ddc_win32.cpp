@@ -20,15 +20,18 @@ BOOL CALLBACK CollectDisplay(HMONITOR monitor, HDC, LPRECT, LPARAM context) {
     return TRUE;
 }
 
-struct RawRange {
-    DWORD minimum = 0, current = 0, maximum = 0;
-};
+using RangeRead = BOOL(WINAPI*)(HANDLE, LPDWORD, LPDWORD, LPDWORD);
 
-// Used after the call with &&, so the outputs are copied only once the call has filled them.
-bool Deliver(const RawRange& range, std::uint32_t& minimum, std::uint32_t& current, std::uint32_t& maximum) {
-    minimum = range.minimum;
-    current = range.current;
-    maximum = range.maximum;
+// The outputs are copied only after the call has filled them, and only on success.
+bool ReadRange(RangeRead read, PhysicalMonitorHandle monitor, std::uint32_t& minimum, std::uint32_t& current,
+               std::uint32_t& maximum) {
+    DWORD lo = 0, cur = 0, hi = 0;
+    if (!read(Handle(monitor), &lo, &cur, &hi)) {
+        return false;
+    }
+    minimum = lo;
+    current = cur;
+    maximum = hi;
     return true;
 }
 
@@ -89,9 +92,7 @@ bool DdcSetVcpFeature(PhysicalMonitorHandle monitor, std::uint8_t code, std::uin
 
 bool DdcGetBrightness(PhysicalMonitorHandle monitor, std::uint32_t& minimum, std::uint32_t& current,
                       std::uint32_t& maximum) {
-    RawRange r;
-    return GetMonitorBrightness(Handle(monitor), &r.minimum, &r.current, &r.maximum) &&
-           Deliver(r, minimum, current, maximum);
+    return ReadRange(GetMonitorBrightness, monitor, minimum, current, maximum);
 }
 
 bool DdcSetBrightness(PhysicalMonitorHandle monitor, std::uint32_t value) {
@@ -100,9 +101,7 @@ bool DdcSetBrightness(PhysicalMonitorHandle monitor, std::uint32_t value) {
 
 bool DdcGetContrast(PhysicalMonitorHandle monitor, std::uint32_t& minimum, std::uint32_t& current,
                     std::uint32_t& maximum) {
-    RawRange r;
-    return GetMonitorContrast(Handle(monitor), &r.minimum, &r.current, &r.maximum) &&
-           Deliver(r, minimum, current, maximum);
+    return ReadRange(GetMonitorContrast, monitor, minimum, current, maximum);
 }
 
 bool DdcSetContrast(PhysicalMonitorHandle monitor, std::uint32_t value) {
@@ -111,10 +110,14 @@ bool DdcSetContrast(PhysicalMonitorHandle monitor, std::uint32_t value) {
 
 bool DdcGetGain(PhysicalMonitorHandle monitor, GainKind kind, std::uint32_t& minimum, std::uint32_t& current,
                 std::uint32_t& maximum) {
-    RawRange r;
-    return GetMonitorRedGreenOrBlueGain(Handle(monitor), static_cast<MC_GAIN_TYPE>(kind), &r.minimum, &r.current,
-                                        &r.maximum) &&
-           Deliver(r, minimum, current, maximum);
+    DWORD lo = 0, cur = 0, hi = 0;
+    if (!GetMonitorRedGreenOrBlueGain(Handle(monitor), static_cast<MC_GAIN_TYPE>(kind), &lo, &cur, &hi)) {
+        return false;
+    }
+    minimum = lo;
+    current = cur;
+    maximum = hi;
+    return true;
 }
 
 bool DdcSetGain(PhysicalMonitorHandle monitor, GainKind kind, std::uint32_t value) {
