@@ -1,6 +1,9 @@
 #include "app/startup_steps.h"
 
 void PrepareWmiStrings() {}
+void PrepareSettingsDialogTexts() {}
+void PrepareTimedAndWheelEntries() {}
+void PrepareUpdateWindowText() {}
 void LoadGpuLibraries() {}
 void FreeGpuLibraries() {}
 void PrepareControlPanel() {}

@@ -4,15 +4,24 @@
 
 // The constant WMI namespace, query and property strings of identification and the laptop panel.
 void PrepareWmiStrings();
+// The number texts of the settings dialog's font-size choices.
+void PrepareSettingsDialogTexts();
+// Timed-command times as file times; abbreviated wheel directions ("forw.", "back.", "vorw.",
+// "rück.") written out.
+void PrepareTimedAndWheelEntries();
+// The update window's template text with the running version.
+void PrepareUpdateWindowText();
 // nvapi.dll and atiadlxx.dll/atiadlxy.dll entry points; marks saturation control available.
 void LoadGpuLibraries();
 // ADL_Main_Control_Destroy when AMD control was initialised, then frees the AMD library.
 void FreeGpuLibraries();
-// Check boxes, captions, accelerators-independent control-panel set-up, popup menus, list view.
+// The slider and value-field brushes, check boxes, captions, class icon of the standard
+// dialogs, slider ranges, popup menus and the monitor list view.
 void PrepareControlPanel();
 // Laptop panel and monitor identification through WMI, brightness events, the audio device.
 void AttachLaptopPanelAndAudio();
-// The two tooltip windows of the control panel and the notification icons.
+// The "TaskbarCreated" message, the two tooltip windows of the control panel and the
+// notification icons.
 void CreateTooltipsAndIcons();
 // Marks the icons as going away, hides a balloon and removes every notification icon.
 void RemoveNotificationIcons();

@@ -19,6 +19,7 @@
 #include "settings/settings.h"
 #include "settings/settings_startup.h"
 #include "settings/settings_store.h"
+#include "vcp/vcp_code_table.h"
 
 namespace {
 
@@ -176,6 +177,8 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT, RPC_C_IMP_LEVEL_IMPERSONATE,
                          nullptr, EOAC_NONE, nullptr);
     PrepareWmiStrings();
+    VcpCodeTableBuild();
+    PrepareSettingsDialogTexts();
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFFFF};
     if (!InitCommonControlsEx(&controls)) return 0;
@@ -189,11 +192,13 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     }
     SettingsLoad();
     KnownMonitorsDropWithoutUid(g_settings);
+    PrepareTimedAndWheelEntries();
 
     const std::wstring_view arguments = commandLine != nullptr ? commandLine : L"";
     g_app.startedWithArguments = !arguments.empty();
     SetPendingLine(arguments);
     SettingsChooseUiLanguage();
+    PrepareUpdateWindowText();
 
     if (!IsWindows7OrLater()) {
         MessageBoxW(nullptr,
