@@ -14,6 +14,7 @@
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/control_panel_fake.h"
+#include "testing/fakes/display_config_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
 #include "testing/fakes/restart_request_fake.h"
 #include "testing/sim/sim_config.h"
@@ -32,6 +33,7 @@ protected:
         FakeClockReset();
         FakeControlPanelReset();
         FakeRestartReset();
+        FakeDisplayConfigReset();
         g_monitors = MonitorTable{};
         g_settings = Settings{};
         g_app.uiLanguage = 0;

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "monitors/discovery.h"
+#include "monitors/identification.h"
+#include "monitors/monitor_list.h"
+#include "monitors/monitor_table.h"
+#include "settings/settings.h"
+#include "testing/fakes/display_config_fake.h"
+#include "testing/sim/sim_model.h"
+
+namespace {
+
+constexpr const wchar_t* kDellPath =
+    L"\\\\?\\DISPLAY#DEL4065#5&2c8c0a2e&0&UID4352#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}";
+constexpr const wchar_t* kWinePath = L"\\\\?\\DISPLAY#Default_Monitor#0000&0000#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}";
+
+TEST(Identification, DevicePathsAndWmiNamesMeetInOneForm) {
+    const struct {
+        std::wstring text;
+        InstanceKind kind;
+        std::wstring form;
+    } cases[] = {
+        {kDellPath, InstanceKind::DevicePath, L"DEL4065#5&2c8c0a2e&0&UID4352"},
+        {L"DISPLAY\\DEL4065\\5&2c8c0a2e&0&UID4352_0", InstanceKind::WmiInstance, L"DEL4065#5&2c8c0a2e&0&UID4352"},
+        {kWinePath, InstanceKind::DevicePath, L"Default_Monitor#0000&0000"},
+        {L"\\\\?\\DISPLAY#ABC1234#no_more_hash", InstanceKind::DevicePath, L"ABC1234"},
+        {L"MONITOR\\DEL4065", InstanceKind::WmiInstance, L""},
+        {L"\\\\?\\DISPLAY#" + std::wstring(200, L'x'), InstanceKind::DevicePath, std::wstring(127, L'x')},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IdentificationForm(c.text, c.kind), c.form) << std::string(c.text.begin(), c.text.end());
+    }
+}
+
+TEST(Identification, ConnectorAndManufacturerTables) {
+    EXPECT_EQ(ConnectorName(0), L"HD15(VGA)");
+    EXPECT_EQ(ConnectorName(10), L"external DisplayPort");
+    EXPECT_EQ(ConnectorName(0x80000000u), L"internal LCD");
+    EXPECT_EQ(ConnectorName(7), L"");
+    EXPECT_EQ(LookupManufacturer(L"DEL"), L"Dell");
+    EXPECT_EQ(LookupManufacturer(L"MJI"), L"Marantz");
+    EXPECT_EQ(LookupManufacturer(L"FTL"), L"Fujitsu");
+    EXPECT_EQ(LookupManufacturer(L"del"), L"");
+    EXPECT_EQ(LookupManufacturer(L"DE"), L"");
+    EXPECT_EQ(LookupManufacturer(L"L D"), L"");  // never matches across the separators
+}
+
+TEST(Identification, EdidNameFromItsAlphanumericDescriptors) {
+    auto block = [](std::initializer_list<std::pair<std::size_t, const char*>> descriptors) {
+        std::array<std::uint8_t, 128> edid{};
+        for (const auto& [offset, text] : descriptors) {
+            edid[offset + 3] = 0xFE;
+            for (std::size_t i = 0; text[i] != 0 && i < 13; ++i) edid[offset + 5 + i] = static_cast<std::uint8_t>(text[i]);
+        }
+        return edid;
+    };
+    EXPECT_EQ(EdidAlphanumericName(block({{54, "AB CD"}})), L"");
+    EXPECT_EQ(EdidAlphanumericName(block({{72, "PANEL 123\n   "}})), L"PANEL-123");
+    EXPECT_EQ(EdidAlphanumericName(block({{54, "FIRST-NAME"}, {108, "SECOND-NAME"}})), L"SECOND-NAME");
+    std::array<std::uint8_t, 128> notText = block({{90, "NOT-A-STRING"}});
+    notText[90 + 4] = 1;
+    EXPECT_EQ(EdidAlphanumericName(notText), L"");
+}
+
+class IdentifyMonitorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FakeDisplayConfigReset();
+        g_settings = Settings{};
+        g_monitors = MonitorTable{};
+    }
+};
+
+TEST_F(IdentifyMonitorTest, FillsWhatTheDisplayConfigurationKnows) {
+    FakeDisplayConfigSet(L"\\\\.\\display1", {5, kDellPath, L"DELL U2424H"});
+    g_settings.known[4].mUID = L"5&2c8c0a2e&0&UID4352";
+    MonitorEntry entry;
+    EXPECT_EQ(IdentifyMonitor(entry, L"\\\\.\\DISPLAY1"), L"DELL U2424H");
+    EXPECT_EQ(entry.connectionType, L"HDMI");
+    EXPECT_EQ(entry.deviceUid, L"DEL4065#5&2c8c0a2e&0&UID4352");
+    EXPECT_EQ(entry.vendorCode, L"DEL");
+    EXPECT_EQ(entry.productCode, L"4065");
+    EXPECT_EQ(entry.manufacturerName, L"Dell");
+    EXPECT_EQ(entry.friendlyName, L"DELL U2424H");
+    EXPECT_EQ(g_settings.known[4].mUID, entry.deviceUid);  // a record of an older version is taken over
+}
+
+TEST_F(IdentifyMonitorTest, NameFallsBackToCodesAndThenToTheDisplayName) {
+    FakeDisplayConfigSet(L"\\\\.\\DISPLAY1", {10, kDellPath, L""});
+    FakeDisplayConfigSet(L"\\\\.\\DISPLAY2", {99, kWinePath, L"default"});
+    FakeDisplayConfigSet(L"\\\\.\\DISPLAY3", {4, L"USB#whatever", L"Projector"});
+    MonitorEntry codes, wine, foreign, missing;
+    EXPECT_EQ(IdentifyMonitor(codes, L"\\\\.\\DISPLAY1"), L"DEL4065");
+    EXPECT_EQ(IdentifyMonitor(wine, L"\\\\.\\DISPLAY2"), L"DISPLAY2");
+    EXPECT_EQ(wine.vendorCode, L"Default");
+    EXPECT_EQ(wine.productCode, L"");
+    EXPECT_EQ(wine.connectionType, L"");
+    EXPECT_EQ(IdentifyMonitor(foreign, L"\\\\.\\DISPLAY3"), L"Projector");
+    EXPECT_EQ(foreign.deviceUid, L"monitorDevicePath");
+    EXPECT_EQ(IdentifyMonitor(missing, L"\\\\.\\DISPLAY4"), L"DISPLAY4");
+    EXPECT_EQ(missing.friendlyName, L"");
+}
+
+TEST_F(IdentifyMonitorTest, IdentifiedMonitorsBindTheirOwnKnownMonitors) {
+    SimReset();
+    MonitorListClear();
+    FakeDisplayConfigSet(L"\\\\.\\DISPLAY1", {5, kDellPath, L"DELL U2424H"});
+    FakeDisplayConfigSet(L"\\\\.\\DISPLAY2",
+                         {10, L"\\\\?\\DISPLAY#BNQ7F56#4&1a2b3c&0&UID5#{e6f07b5f}", L"BenQ PD3220U"});
+    DiscoverMonitors(false);
+    ASSERT_EQ(MonitorListRowCount(), 2);
+    EXPECT_EQ(MonitorListCell(0, kColumnName), L"DELLU2424H");
+    EXPECT_EQ(MonitorListCell(1, kColumnName), L"BenQPD3220U");
+    EXPECT_EQ(g_settings.known[0].mUID, L"DEL4065#5&2c8c0a2e&0&UID4352");
+    EXPECT_EQ(g_settings.known[1].mUID, L"BNQ7F56#4&1a2b3c&0&UID5");
+    EXPECT_EQ(g_settings.known[1].fontname, L"Impact");
+    MonitorListClear();
+}
+
+}  // namespace
