@@ -205,21 +205,19 @@ void DiscoverMonitors(bool showIconsIfHidden) {
 }
 
 void FindMonitorByDisplay(DisplayHandle display) {
+    // Counting is enough to number the monitors; none of them needs to be opened.
     g_monitors.visitCounter = -1;
     for (const DisplayInfo& info : DdcEnumerateDisplays()) {
         std::uint32_t count = 0;
-        std::vector<PhysicalMonitor> monitors;
-        if (!DdcGetNumberOfPhysicalMonitors(info.handle, count) ||
-            !DdcGetPhysicalMonitors(info.handle, count, monitors)) {
+        if (!DdcGetNumberOfPhysicalMonitors(info.handle, count)) {
             continue;
         }
-        const std::int32_t first = g_monitors.visitCounter + 1;
-        const std::int32_t found = static_cast<std::int32_t>(monitors.size());
-        g_monitors.visitCounter += found;
-        DdcDestroyPhysicalMonitors(monitors);
-        if (info.handle == display && found > 0) {
-            g_monitors.selectedMonitor = first;
+        if (info.handle == display) {
+            if (count > 0) {
+                g_monitors.selectedMonitor = g_monitors.visitCounter + 1;
+            }
             return;
         }
+        g_monitors.visitCounter += static_cast<std::int32_t>(count);
     }
 }
