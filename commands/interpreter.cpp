@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "app/event_log.h"
+#include "app/forwarding.h"
 #include "audio/audio.h"
 #include "commands/monitor_limits.h"
 #include "commands/scan.h"
@@ -31,7 +32,6 @@ namespace {
 constexpr std::size_t kTokenChars = 128;
 constexpr std::uint32_t kCommandAllMonitorsOff = 40067;
 constexpr std::uint32_t kCommandRotate = 1367;
-constexpr std::uint32_t kCommandExit = 40074;
 constexpr std::intptr_t kExitQuiet = 3;
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
