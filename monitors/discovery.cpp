@@ -188,7 +188,8 @@ void DiscoverMonitors(bool showIconsIfHidden) {
     } else if (!AnyRowAnswered()) {
         LogEvent(kNoDevice, -1, L"no usable monitors found", kLogNoOutcome, nullptr);
     } else {
-        g_monitors.selectedMonitor = std::min(rows - 1, g_monitors.selectedMonitor);
+        // A negative selection (e.g. from an edited settings file) would index no row at all.
+        g_monitors.selectedMonitor = std::clamp(g_monitors.selectedMonitor, 0, rows - 1);
     }
     if (g_monitors.selectedMonitor >= 0 && g_monitors.selectedMonitor < rows) {
         RefreshPanelValues(g_monitors.selectedMonitor);

@@ -185,6 +185,9 @@ TEST_F(Discovery, SelectionIsClampedToTheRows) {
     g_monitors.selectedMonitor = 7;
     DiscoverMonitors(false);
     EXPECT_EQ(g_monitors.selectedMonitor, 2);
+    g_monitors.selectedMonitor = -3;
+    DiscoverMonitors(false);
+    EXPECT_EQ(g_monitors.selectedMonitor, 0);
 }
 
 TEST_F(Discovery, ElevenDisplaysGiveTenRowsAndTheEleventhIsNotTouched) {
