@@ -1,7 +1,9 @@
 #include "monitors/probe.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdarg>
-#include <cstdio>
+#include <cwchar>
 #include <cwctype>
 #include <vector>
 
@@ -153,6 +155,8 @@ void ReadContrast(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor
     });
 }
 
+// The entry's row does not exist yet while it is probed; the pass sets every row's check
+// box from powerOn once the rows are rebuilt.
 void ReadPowerState(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor) {
     std::uint32_t mode = 0;
     if (VcpWithRetries(monitor, index, 0xD6, L"VCP 0xD6 Get Power Mode", kPowerAttempts, mode)) {
