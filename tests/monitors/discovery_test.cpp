@@ -129,6 +129,33 @@ TEST_F(Discovery, FirstPassReadsInOrderAndLaterPassesLeaveAnsweredMonitorsAlone)
     EXPECT_EQ(Count(kCapsRequest), 0);  // a stored capabilities string is reused
 }
 
+TEST_F(Discovery, RechecksOfTheMainWindowStopTheProbeEarly) {
+    struct Case {
+        bool quick, power;
+        std::vector<std::string> reads;
+    } cases[] = {
+        {true, false, {"GetMonitorBrightness", "GetMonitorContrast"}},
+        {false, true, {"GetMonitorBrightness", "GetMonitorContrast", "GetVCPFeatureAndVCPFeatureReply"}},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        DiscoverMonitors(false);
+        g_settings.known[0].MonitorBrightness = 11;
+        SimClearTransactions();
+        g_monitors.forceReread = true;
+        g_monitors.quickRecheck = c.quick;
+        g_monitors.powerRecheck = c.power;
+        DiscoverMonitors(false);
+        std::vector<std::string> reads;
+        for (const SimTransaction& t : SimTransactions()) {
+            if (t.monitor == 0 && t.operation != "DestroyPhysicalMonitors") reads.push_back(t.operation);
+        }
+        EXPECT_EQ(reads, c.reads) << Record();
+        // Values are remembered for the monitor only outside the quick re-check.
+        EXPECT_EQ(g_settings.known[0].MonitorBrightness, c.quick ? 11 : 75);
+    }
+}
+
 TEST_F(Discovery, RetryCountsAndPausesOfEachRead) {
     struct Case {
         const char* failing;
