@@ -144,7 +144,7 @@ bool RunNamedValue(const wchar_t*& p, std::uint8_t code, std::size_t maxChars, s
 
 // Runs the command whose letter p stands on. False when the line ends here.
 bool RunCommand(const wchar_t* lineStart, const wchar_t*& p) {
-    const wchar_t letter = *p;
+    const auto letter = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(*p)));
     MonitorEntry& target = TargetEntry();
     auto ranged = [&](std::int32_t current, std::int32_t maximum, auto apply) {
         NumberArgument number;
@@ -258,6 +258,8 @@ bool Step(const wchar_t* lineStart, const wchar_t*& p) {
 void ExecuteCommandLine(wchar_t* line) {
     if (line == nullptr) return;
     g_interpreter.monitorNamedInLine = 0;
+    // A get_VCP of an earlier line must not turn this line's d or e into its read result.
+    g_interpreter.getVcpErrorLevel = 0;
     const wchar_t* p = line;
     while (*p != L'\0' && Step(line, p)) {
     }

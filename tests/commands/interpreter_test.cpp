@@ -139,6 +139,11 @@ TEST_F(CommandTest, ErrorLevelCommandsReportTheTargetsValues) {
         EXPECT_EQ(outcome.exitCode, c.exitCode) << c.line;
         EXPECT_EQ(outcome.valueQueried, c.exitCode != 0) << c.line;
     }
+    // Even when nothing else clears it, a get_VCP does not outlive its line.
+    Run(L"get_vcp 0x12");
+    g_interpreter.errorLevelRequested = 0;
+    Run(L"D");
+    EXPECT_EQ(TakeLineOutcome(g_interpreter, g_monitors).exitCode, 40);  // the brightness of "b 40"
 }
 
 TEST_F(CommandTest, GetVcpPreparesTheResultBoxAndGetVcpAsErrorLevelHidesIt) {
