@@ -63,7 +63,7 @@ add_executable(lumistrand_e2e_tests ${LUMISTRAND_E2E_TESTS} ${LUMISTRAND_E2E_HAR
 target_include_directories(lumistrand_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(lumistrand_e2e_tests PRIVATE ${LUMISTRAND_WARNINGS} -municode)
 target_link_options(lumistrand_e2e_tests PRIVATE ${LUMISTRAND_STATIC_RUNTIME})
-target_link_libraries(lumistrand_e2e_tests PRIVATE gtest_main user32)
+target_link_libraries(lumistrand_e2e_tests PRIVATE gtest_main user32 shell32)
 if(TARGET Lumistrand)
   add_dependencies(lumistrand_e2e_tests Lumistrand)
 endif()

@@ -12,7 +12,9 @@ shift 2
 source "$here/wine-env.sh"
 wine_env_start "$build_dir" || exit 1
 cd "$(dirname "$exe")" || exit 1
-wine "$(basename "$exe")" "$@"
+# A hung test (a message box nobody answers) ends here, and wine_env_stop still cleans up.
+timeout --kill-after=10 "${LUMISTRAND_WINE_TEST_SECONDS:-600}" wine "$(basename "$exe")" "$@"
 status=$?
+[ $status -eq 124 ] && echo "wine-test: $(basename "$exe") timed out" >&2
 wine_env_stop
 exit $status

@@ -1,5 +1,7 @@
 #include "testing/wine/e2e_harness_win32.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
 #include <cwctype>
 #include <fstream>
@@ -196,6 +198,16 @@ std::vector<EnvironmentSetting> E2eSandboxEnvironment(const E2eSandbox& sandbox)
 
 bool SimConfigWrite(const E2eSandbox& sandbox, const std::string& text) {
     return !sandbox.simConfig.empty() && WriteWholeFile(sandbox.simConfig, text);
+}
+
+void E2eRemoveProgramFiles() {
+    DeleteFileW(ProgramPathBesideTests(L"Lumistrand.xml").c_str());
+    wchar_t roaming[MAX_PATH] = {};
+    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, roaming) != S_OK) return;
+    const std::wstring folder = std::wstring(roaming) + L"\\Lumistrand";
+    for (const wchar_t* name : {L"Lumistrand.xml", L"Lumistrand.txt", L"hiddenrestart", L"run.bat", L"Lumistrand.bat"})
+        DeleteFileW((folder + L"\\" + name).c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 std::vector<std::string> SimLogReadLines(const std::wstring& path) {

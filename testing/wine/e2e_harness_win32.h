@@ -62,5 +62,9 @@ bool E2eSandboxCreate(E2eSandbox& sandbox);
 std::vector<EnvironmentSetting> E2eSandboxEnvironment(const E2eSandbox& sandbox);
 bool SimConfigWrite(const E2eSandbox& sandbox, const std::string& text);
 
+// Deletes what earlier runs of the program left behind: its settings beside the exe and in the
+// roaming profile, the event log at its default place, the hidden-restart marker and run.bat.
+void E2eRemoveProgramFiles();
+
 // Lines of a text file without their line ends; empty when the file does not exist.
 std::vector<std::string> SimLogReadLines(const std::wstring& path);

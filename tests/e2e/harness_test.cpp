@@ -128,3 +128,27 @@ TEST(E2eHarness, LogLinesLoseTheirLineEndsAndAMissingLogIsEmpty) {
 }
 
 }  // namespace
+
+namespace {
+
+void CreateEmptyFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path.size();
+    CloseHandle(file);
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+TEST(E2eHarness, RemovesWhatEarlierRunsOfTheProgramLeftBehind) {
+    const std::wstring folder = Variable(L"APPDATA") + L"\\Lumistrand";
+    ASSERT_FALSE(Variable(L"APPDATA").empty());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring leftovers[] = {ProgramPathBesideTests(L"Lumistrand.xml"), folder + L"\\Lumistrand.xml",
+                                      folder + L"\\Lumistrand.txt", folder + L"\\hiddenrestart"};
+    for (const std::wstring& path : leftovers) CreateEmptyFile(path);
+    E2eRemoveProgramFiles();
+    for (const std::wstring& path : leftovers) EXPECT_FALSE(Exists(path));
+    EXPECT_FALSE(Exists(folder)) << "the emptied folder goes too";
+}
+
+}  // namespace

@@ -15,11 +15,13 @@ namespace {
 
 const wchar_t kPanelClass[] = L"Lumistrand class 7.2";
 
-// The dialog template names its class, so the class must exist before the dialog.
-void EnsurePanelClassRegistered() {
+// The dialog template names its class, so the class must exist before the dialog. Other
+// tests in this exe register it with the program's own procedure: a class made here is
+// removed again, so it never stands in for theirs.
+bool RegisterPanelClassIfMissing() {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), kPanelClass, &existing)) return;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), kPanelClass, &existing)) return false;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = DefDlgProcW;
@@ -27,7 +29,7 @@ void EnsurePanelClassRegistered() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     wc.lpszClassName = kPanelClass;
-    ASSERT_NE(RegisterClassExW(&wc), 0);
+    return RegisterClassExW(&wc) != 0;
 }
 
 std::wstring ClassOf(HWND window) {
@@ -47,15 +49,17 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
         ASSERT_TRUE(InitCommonControlsEx(&init));
-        EnsurePanelClassRegistered();
+        registeredClass = RegisterPanelClassIfMissing();
         panel = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CONTROL_PANEL), nullptr, nullptr, 0);
         ASSERT_NE(panel, nullptr) << "error " << GetLastError();
     }
     void TearDown() override {
         if (panel) DestroyWindow(panel);
+        if (registeredClass) UnregisterClassW(kPanelClass, GetModuleHandleW(nullptr));
     }
     HWND Control(int id) const { return GetDlgItem(panel, id); }
     HWND panel = nullptr;
+    bool registeredClass = false;
 };
 
 TEST_F(ControlPanelTemplate, IsATopmostPopupOfTheProgramsClassWithoutCaptionOrTaskbarButton) {
