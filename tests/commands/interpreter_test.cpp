@@ -6,6 +6,7 @@
 
 #include "app/forwarding.h"
 #include "commands/monitor_limits.h"
+#include "commands/vcp_message_box.h"
 #include "testing/fakes/instance_fake.h"
 #include "tests/commands/command_fixture.h"
 
@@ -155,9 +156,15 @@ TEST_F(CommandTest, GetVcpPreparesTheResultBoxAndGetVcpAsErrorLevelHidesIt) {
     EXPECT_EQ(g_vcpMessage.text.substr(g_vcpMessage.text.find(L"\nContrast\n")),
               L"\nContrast\ncurrent value (decimal)  50\nmaximum value (decimal)  100");
 
+    EXPECT_EQ(PreparedVcpBoxStyle(), VcpBoxStyle::Plain);
+
     Run(L"get_VCP 0x12");
     EXPECT_EQ(g_interpreter.getVcpErrorLevel, 1);
     EXPECT_EQ(g_interpreter.errorLevelRequested, 1);
+    EXPECT_EQ(PreparedVcpBoxStyle(), VcpBoxStyle::None);
+    // a monitor that does not answer is reported even then
+    Run(L"2 get_VCP 0x62");
+    EXPECT_EQ(PreparedVcpBoxStyle(), VcpBoxStyle::Warning);
 }
 
 TEST_F(CommandTest, TableCodesAreRefusedWithAnErrorBox) {
