@@ -21,3 +21,4 @@ if(LUMISTRAND_WINDOWS_BUILD_DIR)
 endif()
 
 include(${CMAKE_SOURCE_DIR}/cmake/bench_host.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/cmake/bench_setters.cmake OPTIONAL)
