@@ -59,6 +59,7 @@ std::wstring SelectorText(const std::wstring& token) {
 
 bool SelectMonitorByToken(const std::wstring& token) {
     const std::wstring needle = SelectorText(token);
+    if (needle.empty()) return false;
     const std::int32_t rows = MonitorListRowCount();
     for (std::int32_t row = 0; row < rows && row < kMonitorCount; ++row) {
         const MonitorEntry& entry = g_monitors.entries[static_cast<std::size_t>(row)];

@@ -69,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{L"", L"display2 b 10", {B(1, 10)}, 1},
         LineCase{L"", L"\"PD 3220U\" b 10", {B(1, 10)}, 1},
         LineCase{L"", L"xy b 50", {}, 0},
+        LineCase{L"2 b 60", L"\"\" b 50", {}, 1},
         // blue gain spellings: 200 of 255 is 78 of the raw 0..100
         LineCase{L"", L"bl 200", {Blue(78)}, 0},
         LineCase{L"", L"l 200", {Blue(78)}, 0},
