@@ -37,7 +37,7 @@ std::wstring EnvironmentBlock(const std::vector<EnvironmentSetting>& settings) {
         std::erase_if(entries, [&](const std::wstring& entry) { return Lowered(EntryName(entry)) == name; });
         entries.push_back(setting.name + L"=" + setting.value);
     }
-    std::sort(entries.begin(), entries.end(),
+    std::stable_sort(entries.begin(), entries.end(),
               [](const std::wstring& a, const std::wstring& b) { return Lowered(EntryName(a)) < Lowered(EntryName(b)); });
 
     std::wstring block;
