@@ -5,6 +5,7 @@
 #include "commands/interpreter.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
+#include "monitors/panel_refresh.h"
 #include "platform/main_window.h"
 
 namespace {
@@ -21,5 +22,6 @@ void ChooseMonitor(std::int32_t index) {
     g_interpreter.monitorNamedInLine = 1;
     if (g_interpreter.interactiveSelection == 0) return;
     MonitorListSelect(index);
+    RefreshPanelValues(index);
     MainWindowPostCommand(kCommandRefreshPanel, 0);
 }

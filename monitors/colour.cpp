@@ -7,6 +7,7 @@
 #include "monitors/brightness.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
+#include "monitors/panel_refresh.h"
 #include "monitors/percent.h"
 #include "monitors/saturation.h"
 #include "monitors/visit.h"
@@ -39,14 +40,21 @@ struct KindInfo {
 };
 
 constexpr KindInfo kKinds[] = {
-    {L"SetMonitorRED", L"GetMonitorRED", L"new RED value", 1067, 1070, L"R", L"R", 255, 3, NotificationKind::Red},
-    {L"SetMonitorGREEN", L"GetMonitorGREEN", L"new GREEN value", 1068, 1071, L"G", L"G", 255, 4,
-     NotificationKind::Green},
-    {L"SetMonitorBLUE", L"GetMonitorBLUE", L"new BLUE value", 1069, 1072, L"B", L"B", 255, 5, NotificationKind::Blue},
-    {L"VCP 0x62 Set Monitor Volume", L"VCP 0x62 Get Monitor Volume", L"new Monitor Volume value", 1318, 1319, L"V",
-     L"L", 100, -1, NotificationKind::Speaker},
-    {L"Set Saturation/Vibrance", nullptr, L"new Saturation value", 1355, 1354, L"S", L"F", 100, -1,
-     NotificationKind::Saturation},
+    {.setText = L"SetMonitorRED", .getText = L"GetMonitorRED", .newText = L"new RED value", .sliderId = kSliderRed,
+     .labelId = kLabelRed, .labelEnglish = L"R", .labelGerman = L"R", .sliderScale = 255, .listColumn = kColumnRed,
+     .notification = NotificationKind::Red},
+    {.setText = L"SetMonitorGREEN", .getText = L"GetMonitorGREEN", .newText = L"new GREEN value", .sliderId = kSliderGreen,
+     .labelId = kLabelGreen, .labelEnglish = L"G", .labelGerman = L"G", .sliderScale = 255, .listColumn = kColumnGreen,
+     .notification = NotificationKind::Green},
+    {.setText = L"SetMonitorBLUE", .getText = L"GetMonitorBLUE", .newText = L"new BLUE value", .sliderId = kSliderBlue,
+     .labelId = kLabelBlue, .labelEnglish = L"B", .labelGerman = L"B", .sliderScale = 255, .listColumn = kColumnBlue,
+     .notification = NotificationKind::Blue},
+    {.setText = L"VCP 0x62 Set Monitor Volume", .getText = L"VCP 0x62 Get Monitor Volume",
+     .newText = L"new Monitor Volume value", .sliderId = kSliderSpeaker, .labelId = kLabelSpeaker, .labelEnglish = L"V",
+     .labelGerman = L"L", .sliderScale = 100, .listColumn = -1, .notification = NotificationKind::Speaker},
+    {.setText = L"Set Saturation/Vibrance", .getText = nullptr, .newText = L"new Saturation value",
+     .sliderId = kSliderSaturation, .labelId = kLabelSaturation, .labelEnglish = L"S", .labelGerman = L"F",
+     .sliderScale = 100, .listColumn = -1, .notification = NotificationKind::Saturation},
 };
 
 struct ColourWrite {
