@@ -4,9 +4,11 @@
 
 #include "app/app_state.h"
 #include "app/event_log.h"
+#include "app/monitor_memory.h"
 #include "app/restart_marker.h"
 #include "app/startup_steps.h"
 #include "monitors/configuration_signature.h"
+#include "monitors/brightness.h"
 #include "monitors/discovery.h"
 #include "monitors/monitor_table.h"
 #include "platform/clock.h"
@@ -22,6 +24,7 @@ void SaveForExit() {
     if (g_monitors.cloneMode) g_settings.showvolumeicon = g_settings.showvolumeiconAtStart;
     g_settings.exitday = ClockLocalTime().day;
     g_settings.hiddenrestart = g_app.restartRequested && g_app.hiddenRestart;
+    SelectionToSettings();
     if (!CloseSettingsDialogIfOpen()) SettingsSaveBoth();
 }
 
@@ -51,7 +54,14 @@ void CompareMonitorConfiguration(bool panelWasVisible) {
 }
 
 bool FinishExit(std::intptr_t kind, bool panelWasVisible) {
+    // A monitor that was switched back on may come up with other values: the check's pass
+    // reads them without remembering them, so that the remembered ones can be written back.
+    const bool check = kind == kExitConfigurationCheck;
+    g_monitors.forceReread = check;
+    g_monitors.quickRecheck = check;
     CompareMonitorConfiguration(panelWasVisible);
+    g_monitors.forceReread = false;
+    g_monitors.quickRecheck = false;
     if (kind == kExitUser) {
         g_app.restartRequested = false;
         g_app.hiddenRestart = false;
@@ -59,7 +69,8 @@ bool FinishExit(std::intptr_t kind, bool panelWasVisible) {
     if (kind == kExitConfigurationCheck && !g_app.configurationChanged) {
         if (g_settings.restorevalues && !g_monitors.cloneMode) {
             MainWindowSetTimer(kTimerValuesRestored, kValuesRestoredMs);
-            RestoreRememberedValues();
+            g_brightness.restoreHold = true;
+            RestoreRememberedValues(RestoreMoment::ConfigurationCheck);
         }
         return false;
     }

@@ -10,8 +10,8 @@ void PrepareControlPanel() {}
 void AttachLaptopPanelAndAudio() {}
 void CreateTooltipsAndIcons() {}
 void RemoveNotificationIcons() {}
-void RestoreRememberedValues() {}
 void ApplyAutostartShortcut() {}
 void StartHookThread() {}
 void RereadControlPanelValues() {}
 bool CloseSettingsDialogIfOpen() { return false; }
+void ShowPowerOffInformation(std::int32_t) {}

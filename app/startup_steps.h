@@ -1,6 +1,7 @@
-// Start-up and exit steps whose subsystems are not built yet. Each is called at its place in
-// the sequence and does nothing until its subsystem fills it in.
+// Steps of start-up, exit and the main window whose subsystems are not built yet. Each is
+// called at its place and does nothing until its subsystem fills it in.
 #pragma once
+#include <cstdint>
 
 // The constant WMI namespace, query and property strings of identification and the laptop panel.
 void PrepareWmiStrings();
@@ -25,8 +26,6 @@ void AttachLaptopPanelAndAudio();
 void CreateTooltipsAndIcons();
 // Marks the icons as going away, hides a balloon and removes every notification icon.
 void RemoveNotificationIcons();
-// Sets the remembered brightness and contrast of known monitors when restorevalues is on.
-void RestoreRememberedValues();
 // Creates or removes the Startup-folder shortcut according to the autostart setting.
 void ApplyAutostartShortcut();
 // Starts the hook thread; it stores its id in g_app.hookThreadId.
@@ -35,3 +34,6 @@ void StartHookThread();
 void RereadControlPanelValues();
 // Closes an open settings dialog through its cancel path; false when none was open.
 bool CloseSettingsDialogIfOpen();
+// The power-off information (template 116) for the monitor of the row: explains that power
+// needs Ctrl and Shift held; clears safety when the user ticks its box and confirms.
+void ShowPowerOffInformation(std::int32_t row);

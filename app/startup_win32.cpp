@@ -11,10 +11,13 @@
 #include "app/main_timers.h"
 #include "app/main_window_win32.h"
 #include "app/midnight_guard.h"
+#include "app/monitor_memory.h"
 #include "app/restart_marker.h"
 #include "app/startup_steps.h"
 #include "app/submit.h"
+#include "commands/monitor_limits.h"
 #include "monitors/discovery.h"
+#include "monitors/monitor_list_win32.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_startup.h"
@@ -156,10 +159,12 @@ HWND CreateMainWindow(HINSTANCE instance) {
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
     HWND window = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_CONTROL_PANEL), nullptr, nullptr, 0);
     if (window == nullptr) return nullptr;
-    if (GetDlgItem(window, IDC_MONITOR_LIST) == nullptr) {
+    HWND list = GetDlgItem(window, IDC_MONITOR_LIST);
+    if (list == nullptr) {
         DestroyWindow(window);
         return nullptr;
     }
+    MonitorListViewSetUp(list);
     g_app.mainWindow = reinterpret_cast<std::uintptr_t>(window);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
@@ -191,6 +196,7 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
         timed.minute = now.minute;
     }
     SettingsLoad();
+    SelectionFromSettings();
     KnownMonitorsDropWithoutUid(g_settings);
     PrepareTimedAndWheelEntries();
 
@@ -225,13 +231,17 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     g_accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_MAIN));
     AttachLaptopPanelAndAudio();
     DiscoverMonitors(false);
+    // Limit rows choose their monitors by name, so they can only be matched once the first pass
+    // has filled the table; before it every row would miss and no limit would hold.
+    ApplyMonitorLimits();
     CreateTooltipsAndIcons();
-    RestoreRememberedValues();
+    RestoreRememberedValues(RestoreMoment::Startup);
     SubmitCommandLine(g_app.commandLine.data(), kOriginStartup);
 
     const bool hiddenMarker = TakeHiddenRestartMarker();
     if (PanelShownAtStart(hiddenMarker)) ShowControlPanel();
     g_settings.hiddenrestart = false;
+    SelectionToSettings();
     SettingsSaveAtStartup();
     ApplyAutostartShortcut();
     StartTimers(window);

@@ -1,21 +1,33 @@
 #include <windows.h>
+#include <commctrl.h>
 #include <shlwapi.h>
 
 #include "app/app_state.h"
+#include "app/control_panel_refresh.h"
 #include "app/event_log.h"
 #include "app/exit_path.h"
 #include "app/forwarding.h"
 #include "app/main_timers.h"
 #include "app/main_window_win32.h"
+#include "app/main_window_work.h"
 #include "app/restart.h"
 #include "app/submit.h"
+#include "commands/vcp_message_box.h"
+#include "monitors/monitor_list.h"
+#include "monitors/monitor_list_win32.h"
+#include "monitors/pending_requests.h"
 #include "platform/main_window.h"
+#include "res/resource.h"
 
 namespace {
 
 constexpr std::uint32_t kNoDevice = static_cast<std::uint32_t>(-1);
 constexpr std::uint32_t kCommandHidePanel = 40075;
 const wchar_t kExitQuestionValue[] = L"{D353CF42-628D-401F-B6B0-478DAB0F424C}";
+// wParam: the row; lParam: kClickChecked and kClickCtrlShift.
+constexpr UINT kMessagePowerClick = WM_APP + 1;
+constexpr LPARAM kClickChecked = 1;
+constexpr LPARAM kClickCtrlShift = 2;
 
 LRESULT OnCopyData(const COPYDATASTRUCT* data) {
     if (data == nullptr) return FALSE;
@@ -55,9 +67,25 @@ void OnRunLine(std::intptr_t lParam) {
     if (result.reply) PostThreadMessageW(origin, WM_COMMAND, static_cast<WPARAM>(result.exitCode), kReplyMarker);
 }
 
+// The pass a click starts rebuilds the list's items, which the list view must not see
+// happen inside its own notification; so the click is posted and handled afterwards.
+void OnMonitorListNotify(HWND window, const NMHDR& header) {
+    if (header.code != LVN_ITEMCHANGED) return;
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if (!MonitorListViewOnItemChanged(change)) return;
+    const bool ctrlShift = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0;
+    const LPARAM flags = (MonitorListIsChecked(change.iItem) ? kClickChecked : 0) | (ctrlShift ? kClickCtrlShift : 0);
+    PostMessageW(window, kMessagePowerClick, static_cast<WPARAM>(change.iItem), flags);
+}
+
 void OnTimer(HWND window, UINT_PTR id) {
     const auto timer = static_cast<std::uint32_t>(id);
     if (TimerStopsWhenFired(timer)) KillTimer(window, id);
+    if (timer == kTimerVcpMessage) {
+        ShowPreparedVcpBox(g_app.mainWindow);
+        return;
+    }
+    if (RunMonitorTimer(timer)) return;
     const TimerWork work = DelayedSystemWork(timer);
     if (work.action == TimerAction::None) return;
     LogEvent(kNoDevice, -1, work.logText, kLogNoOutcome, nullptr);
@@ -74,6 +102,7 @@ bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             OnExitCommand(window, lParam);
             return true;
         case kCommandShowPanel:
+            RefreshControlPanel();
             ShowControlPanel();
             return true;
         case kCommandHidePanel:
@@ -102,6 +131,16 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             break;
         case WM_TIMER:
             OnTimer(window, wParam);
+            return 0;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header == nullptr || header->idFrom != IDC_MONITOR_LIST) break;
+            OnMonitorListNotify(window, *header);
+            return 0;
+        }
+        case kMessagePowerClick:
+            OnPowerCheckBoxClicked(static_cast<std::int32_t>(wParam), (lParam & kClickChecked) != 0,
+                                   (lParam & kClickCtrlShift) != 0);
             return 0;
         default:
             break;

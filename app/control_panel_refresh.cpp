@@ -1,0 +1,16 @@
+#include "app/control_panel_refresh.h"
+
+#include "monitors/discovery.h"
+#include "monitors/monitor_list.h"
+#include "monitors/monitor_table.h"
+#include "monitors/panel_refresh.h"
+
+void ShowSelectedMonitor() {
+    if (!MonitorListSelect(g_monitors.selectedMonitor)) return;
+    RefreshPanelValues(g_monitors.selectedMonitor);
+}
+
+void RefreshControlPanel() {
+    DiscoverMonitors(false);
+    ShowSelectedMonitor();
+}

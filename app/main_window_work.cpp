@@ -1,0 +1,76 @@
+#include "app/main_window_work.h"
+
+#include "app/control_panel_refresh.h"
+#include "app/exit_path.h"
+#include "app/startup_steps.h"
+#include "monitors/brightness.h"
+#include "monitors/discovery.h"
+#include "monitors/monitor_list.h"
+#include "monitors/monitor_table.h"
+#include "monitors/pending_requests.h"
+#include "settings/settings.h"
+
+namespace {
+
+// Sets a pass flag for one refresh and puts back what it was, so that a refresh reached from
+// inside a running pass leaves that pass's flags alone.
+class PassFlag {
+public:
+    explicit PassFlag(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
+    ~PassFlag() { flag_ = before_; }
+    PassFlag(const PassFlag&) = delete;
+    PassFlag& operator=(const PassFlag&) = delete;
+
+private:
+    bool& flag_;
+    bool before_;
+};
+
+void RereadAllValues() {
+    PassFlag reread(g_monitors.forceReread);
+    RefreshControlPanel();
+}
+
+// Toggling takes a monitor a while; the power states are read again after it.
+void RecheckPowerStates() {
+    PassFlag reread(g_monitors.forceReread);
+    PassFlag power(g_monitors.powerRecheck);
+    RefreshControlPanel();
+}
+
+void EndRestoreHold() { g_brightness.restoreHold = false; }
+
+struct MonitorTimer {
+    std::uint32_t id;
+    void (*work)();
+};
+
+constexpr MonitorTimer kMonitorTimers[] = {
+    {kTimerBrightnessTransfer, TransferBrightness},
+    {kTimerPowerRecheck, RecheckPowerStates},
+    {kTimerRereadValues, RereadAllValues},
+    {kTimerValuesRestored, EndRestoreHold},
+};
+
+}  // namespace
+
+void OnPowerCheckBoxClicked(std::int32_t row, bool checked, bool ctrlAndShiftHeld) {
+    if (row < 0 || row >= MonitorListRowCount()) return;
+    if (g_settings.safety && !ctrlAndShiftHeld) ShowPowerOffInformation(row);
+    if (g_settings.safety && !ctrlAndShiftHeld) {
+        MonitorListSetChecked(row, !checked);
+        return;
+    }
+    g_monitors.entries[row].pendingPowerToggle = true;
+    DiscoverMonitors(false);
+}
+
+bool RunMonitorTimer(std::uint32_t id) {
+    for (const MonitorTimer& timer : kMonitorTimers) {
+        if (timer.id == id) {
+            timer.work();
+            return true;
+        }
+    }
+    return false;
+}
