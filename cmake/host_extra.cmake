@@ -22,3 +22,4 @@ endif()
 
 include(${CMAKE_SOURCE_DIR}/cmake/bench_host.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/cmake/bench_setters.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/cmake/fuzz.cmake OPTIONAL)
