@@ -21,7 +21,9 @@
 #include "monitors/restart_request.h"
 #include "platform/clock.h"
 #include "platform/main_window.h"
+#include "res/resource.h"
 #include "settings/settings.h"
+#include "settings/settings_keys.h"
 #include "tray/notification.h"
 #include "vcp/value_names.h"
 
@@ -30,7 +32,6 @@ InterpreterFlags g_interpreter;
 namespace {
 
 constexpr std::size_t kTokenChars = 128;
-constexpr std::uint32_t kCommandAllMonitorsOff = 40067;
 constexpr std::uint32_t kCommandRotate = 1367;
 constexpr std::intptr_t kExitQuiet = 3;
 
@@ -44,17 +45,13 @@ bool IsSelectorToken(const std::wstring& token) {
     return !IsAlpha(first) && first != L'?' && first != L';' && first != L',';
 }
 
-bool Contains(const std::wstring& text, const std::wstring& lowerNeedle) {
-    return ToLower(text).find(lowerNeedle) != std::wstring::npos;
-}
-
 // Quotes only hold a name with blanks together; monitor names never contain them.
 std::wstring SelectorText(const std::wstring& token) {
     std::wstring text;
     for (wchar_t c : token) {
         if (c != L'"' && c != L'\'') text += c;
     }
-    return ToLower(text);
+    return text;
 }
 
 bool SelectMonitorByToken(const std::wstring& token) {
@@ -63,8 +60,8 @@ bool SelectMonitorByToken(const std::wstring& token) {
     const std::int32_t rows = MonitorListRowCount();
     for (std::int32_t row = 0; row < rows && row < kMonitorCount; ++row) {
         const MonitorEntry& entry = g_monitors.entries[static_cast<std::size_t>(row)];
-        if (Contains(MonitorListCell(row, kColumnName), needle) || Contains(entry.serialNumber, needle) ||
-            Contains(entry.capsModel, needle) || Contains(entry.gdiDeviceName, needle)) {
+        if (TextContainsNoCase(MonitorListCell(row, kColumnName), needle) || TextContainsNoCase(entry.serialNumber, needle) ||
+            TextContainsNoCase(entry.capsModel, needle) || TextContainsNoCase(entry.gdiDeviceName, needle)) {
             ChooseMonitor(row);
             return true;
         }
@@ -199,7 +196,7 @@ bool RunCommand(const wchar_t* lineStart, const wchar_t*& p) {
                 target.pendingPowerToggle = true;
                 DiscoverMonitors(false);
             } else {
-                MainWindowPostCommand(kCommandAllMonitorsOff, 0);
+                MainWindowPostCommand(IDM_TURN_OFF_MONITORS, 0);
             }
             break;
         case L'w': MainWindowPostCommand(kCommandRotate, 0); break;

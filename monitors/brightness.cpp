@@ -12,12 +12,14 @@
 #include "monitors/laptop_panel.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
+#include "monitors/panel_refresh.h"
 #include "monitors/percent.h"
 #include "monitors/visit.h"
 #include "platform/clock.h"
 #include "platform/control_panel.h"
 #include "platform/main_window.h"
 #include "settings/settings.h"
+#include "settings/settings_keys.h"
 #include "tray/notification.h"
 
 BrightnessState g_brightness;
@@ -26,8 +28,6 @@ namespace {
 
 constexpr std::uint8_t kVcpBacklightWhite = 0x6B;
 constexpr std::uint32_t kRepeatPacingMs = 30;
-constexpr int kSliderBrightness = 1038;
-constexpr int kLabelBrightness = 1002;
 
 // What differs between the brightness and the contrast setter.
 struct SettingInfo {
@@ -63,7 +63,7 @@ constexpr SettingInfo kContrast{
     false, &MonitorEntry::contrastMin, &MonitorEntry::contrast, &MonitorEntry::contrastMax,
     &MonitorEntry::contrastLimitMin, &MonitorEntry::contrastLimitMax, &KnownMonitor::MonitorContrast,
     &BrightnessState::requestedContrast, DdcSetContrast, DdcGetContrast, L"SetMonitorContrast",
-    L"GetMonitorContrast_after_SetMonitorContrast_verify", L"new contrast value", kColumnContrast, 1039, 1003,
+    L"GetMonitorContrast_after_SetMonitorContrast_verify", L"new contrast value", kColumnContrast, kSliderContrast, kLabelContrast,
     L"Contrast ", L"Kontrast ", NotificationKind::Contrast};
 
 std::uint32_t LogId(const PhysicalMonitor& monitor) { return static_cast<std::uint32_t>(monitor.handle); }
@@ -252,11 +252,6 @@ bool ReadStep(std::int32_t index, const PhysicalMonitor& monitor) {
     return g_monitors.laptopFound;
 }
 
-bool ContainsNoCase(const std::wstring& haystack, const std::wstring& needle) {
-    const auto lower = [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); };
-    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(), lower) != haystack.end();
-}
-
 bool IsSingleDigit(const std::wstring& text) { return text.size() == 1 && text[0] >= L'0' && text[0] <= L'9'; }
 
 // Rows 1..9 by a single digit; none for other texts or rows that do not exist.
@@ -272,8 +267,8 @@ std::optional<std::int32_t> RowFromName(const std::wstring& text) {
     const std::int32_t rows = std::min(MonitorListRowCount(), kMonitorCount);
     for (std::int32_t row = 0; row < rows; ++row) {
         const MonitorEntry& entry = EntryAt(row);
-        if (ContainsNoCase(MonitorListCell(row, kColumnName), text) || ContainsNoCase(entry.serialNumber, text) ||
-            ContainsNoCase(entry.capsModel, text)) {
+        if (TextContainsNoCase(MonitorListCell(row, kColumnName), text) || TextContainsNoCase(entry.serialNumber, text) ||
+            TextContainsNoCase(entry.capsModel, text)) {
             return row;
         }
     }

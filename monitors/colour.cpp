@@ -21,10 +21,6 @@
 namespace {
 
 constexpr std::uint8_t kVcpSpeakerVolume = 0x62;
-constexpr int kWriteAttempts = 10;
-constexpr std::uint32_t kWriteRetryPauseMs = 100;
-constexpr int kVerifyAttempts = 3;
-constexpr std::uint32_t kVerifyPauseMs = 50;
 
 struct KindInfo {
     const wchar_t* setText;   // write, logged with its outcome
@@ -96,8 +92,8 @@ std::uint32_t LogId(const PhysicalMonitor& monitor) { return static_cast<std::ui
 
 // Reads back what was written; false when no read with a usable range came.
 bool VerifyGain(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor, ColourKind kind) {
-    for (int attempt = 0; attempt < kVerifyAttempts; ++attempt) {
-        if (attempt > 0) ClockSleep(kVerifyPauseMs);
+    for (int attempt = 0; attempt < kSetterVerifyAttempts; ++attempt) {
+        if (attempt > 0) ClockSleep(kSetterVerifyPauseMs);
         std::uint32_t minimum = 0, current = 0, maximum = 0;
         const bool ok = DdcGetGain(monitor.handle, static_cast<GainKind>(kind), minimum, current, maximum);
         LogEvent(LogId(monitor), index, InfoOf(kind).getText, ok, nullptr);
@@ -111,8 +107,8 @@ bool VerifyGain(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& 
 }
 
 bool VerifySpeaker(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor) {
-    for (int attempt = 0; attempt < kVerifyAttempts; ++attempt) {
-        if (attempt > 0) ClockSleep(kVerifyPauseMs);
+    for (int attempt = 0; attempt < kSetterVerifyAttempts; ++attempt) {
+        if (attempt > 0) ClockSleep(kSetterVerifyPauseMs);
         std::uint32_t current = 0, maximum = 0;
         const bool ok = DdcGetVcpFeature(monitor.handle, kVcpSpeakerVolume, current, maximum);
         LogEvent(LogId(monitor), index, InfoOf(ColourKind::Speaker).getText, ok, nullptr);
@@ -181,11 +177,11 @@ bool WriteColourStep(ColourKind kind, std::int32_t index, const PhysicalMonitor&
 
 void WriteToSelected(ColourKind kind) {
     const std::int32_t target = g_monitors.selectedMonitor;
-    for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kSetterWriteAttempts; ++attempt) {
         g_colourWrite.writeDone = false;
         VisitMonitor(target, [&](const PhysicalMonitor& monitor) { return WriteColourStep(kind, target, monitor); });
         if (g_colourWrite.writeDone) return;
-        ClockSleep(kWriteRetryPauseMs);
+        ClockSleep(kSetterWritePauseMs);
     }
 }
 

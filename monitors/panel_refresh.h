@@ -3,36 +3,39 @@
 #pragma once
 #include <cstdint>
 
+#include "res/resource.h"
+
 struct MonitorEntry;
 
+// The control panel's ids under the names the portable code uses.
 enum PanelControl : int {
-    kListMonitors = 1001,
-    kLabelBrightness = 1002,
-    kLabelContrast = 1003,
-    kSliderBrightness = 1038,
-    kSliderContrast = 1039,
-    kSliderVolume = 1040,
-    kButtonPower = 1041,
-    kSliderRed = 1067,
-    kSliderGreen = 1068,
-    kSliderBlue = 1069,
-    kLabelRed = 1070,
-    kLabelGreen = 1071,
-    kLabelBlue = 1072,
-    kLabelLaptopContrast = 1104,
-    kLabelLaptopLevels = 1106,
-    kLabelNoColours = 1109,
-    kComboColourTemp = 1113,
-    kComboInput = 1115,
-    kGroupMonitor = 1116,
-    kButtonReset = 1117,
-    kSliderSpeaker = 1318,
-    kLabelSpeaker = 1319,
-    kLabelSaturation = 1354,
-    kSliderSaturation = 1355,
-    kComboPreset = 1368,
-    kButtonContrastFirst = 40022,  // contrast step buttons 0, 5, ..., 100
-    kButtonContrastLast = 40042,
+    kListMonitors = IDC_MONITOR_LIST,
+    kLabelBrightness = IDC_BRIGHTNESS_LABEL,
+    kLabelContrast = IDC_CONTRAST_LABEL,
+    kSliderBrightness = IDC_BRIGHTNESS_SLIDER,
+    kSliderContrast = IDC_CONTRAST_SLIDER,
+    kSliderVolume = IDC_VOLUME_SLIDER,
+    kButtonPower = IDC_POWER_TOGGLE,
+    kSliderRed = IDC_RED_SLIDER,
+    kSliderGreen = IDC_GREEN_SLIDER,
+    kSliderBlue = IDC_BLUE_SLIDER,
+    kLabelRed = IDC_RED_LABEL,
+    kLabelGreen = IDC_GREEN_LABEL,
+    kLabelBlue = IDC_BLUE_LABEL,
+    kLabelLaptopContrast = IDC_LAPTOP_NO_CONTRAST,
+    kLabelLaptopLevels = IDC_LAPTOP_LEVELS,
+    kLabelNoColours = IDC_NO_GAINS,
+    kComboColourTemp = IDC_COLOUR_PRESET,
+    kComboInput = IDC_INPUT,
+    kGroupMonitor = IDC_MONITOR_GROUP,
+    kButtonReset = IDC_RESET_MONITOR,
+    kSliderSpeaker = IDC_SPEAKER_SLIDER,
+    kLabelSpeaker = IDC_SPEAKER_LABEL,
+    kLabelSaturation = IDC_SATURATION_LABEL,
+    kSliderSaturation = IDC_SATURATION_SLIDER,
+    kComboPreset = IDC_MONITOR_PRESET,
+    kButtonContrastFirst = IDC_CONTRAST_STEP_FIRST,  // contrast step buttons 0, 5, ..., 100
+    kButtonContrastLast = IDC_CONTRAST_STEP_FIRST + STEP_BUTTONS_PER_COLUMN - 1,
 };
 
 // Sliders, labels and the group box caption of the monitor at row index.

@@ -2,7 +2,6 @@
 
 #include <cstdarg>
 #include <cwchar>
-#include <cwctype>
 #include <utility>
 
 #include "app/app_state.h"
@@ -11,6 +10,7 @@
 #include "monitors/monitor_table.h"
 #include "platform/clock.h"
 #include "platform/main_window.h"
+#include "settings/settings_keys.h"
 #include "vcp/value_names.h"
 #include "vcp/vcp_code_table.h"
 
@@ -27,12 +27,6 @@ constexpr std::uint32_t kVcpMessageDelayMs = 10;
 constexpr std::uint32_t kPowerRecheckDelayMs = 10000;
 
 std::uint32_t LogId(const PhysicalMonitor& monitor) { return static_cast<std::uint32_t>(monitor.handle); }
-
-bool ContainsUser(const std::wstring& name) {
-    std::wstring lower;
-    for (wchar_t c : name) lower += static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    return lower.find(L"user") != std::wstring::npos;
-}
 
 // Codes 1..255 that the code table does not mark as needing a data block.
 bool IsSingleValueCode(std::int32_t code) { return code >= 1 && code <= 255 && VcpLookup(static_cast<std::uint8_t>(code)).type != "T"; }
@@ -149,7 +143,7 @@ void ExecutePendingRequests(MonitorEntry& entry, std::int32_t index, const Physi
     std::wstring name;
     if (WriteNamedValue(kColourTempRequest, std::exchange(entry.pendingColourTemp, -1), index, monitor, policy, entry, name)) {
         entry.colourTempName = name;
-        entry.colourTempIsUser = ContainsUser(name);
+        entry.colourTempIsUser = TextContainsNoCase(name, L"user");
     }
     if (WriteNamedValue(kInputRequest, std::exchange(entry.pendingInput, -1), index, monitor, policy, entry, name)) {
         entry.inputName = name;
