@@ -281,11 +281,13 @@ void ShowBrightnessOf(std::int32_t index) {
     ControlSetSlider(kSliderBrightness, 100 - value);
 }
 
+// The offset and the factors come from the settings file unchecked: the sum is taken wide and
+// the product bounded before rounding, where a huge one would not fit a long.
 std::uint32_t TransferTarget(std::int32_t sourceBrightness) {
-    const std::int32_t target = std::clamp(sourceBrightness + g_settings.offset_brightness, 0, 100);
+    const std::int64_t target = std::clamp<std::int64_t>(std::int64_t{sourceBrightness} + g_settings.offset_brightness, 0, 100);
     const std::size_t band = target < 25 ? 0 : target < 50 ? 1 : target < 75 ? 2 : 3;
-    const long scaled = std::lround(static_cast<float>(target) * g_settings.div[band]);
-    return static_cast<std::uint32_t>(std::clamp<long>(scaled, 0, 100));
+    const float scaled = static_cast<float>(target) * g_settings.div[band];
+    return static_cast<std::uint32_t>(std::lround(std::clamp(scaled, 0.0f, 100.0f)));
 }
 
 void TransferTo(std::int32_t destination, std::int32_t remembered) {

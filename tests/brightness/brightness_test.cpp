@@ -169,6 +169,28 @@ TEST_F(BrightnessTest, TransferAppliesOffsetAndBandFactor) {
     }
 }
 
+// Offsets and factors come from the settings file unchecked; any of them must still give 0..100.
+TEST_F(BrightnessTest, TransferKeepsExtremeOffsetsAndFactorsInRange) {
+    const struct {
+        std::int32_t offset;
+        float factor;
+        std::uint32_t expected;
+    } cases[] = {{INT32_MAX, 1.0f, 100}, {INT32_MIN, 1.0f, 0}, {0, 1e30f, 100}, {0, -3.0f, 0}, {0, 1.004f, 60}};
+    for (const auto& c : cases) {
+        SetUp();
+        Install({{.brightness = 50}, {.brightness = 50}});
+        SimMonitorAt(0)->vcp[0x10].current = 60;
+        g_settings.transferbrightness = true;
+        g_settings.source_brightness = L"1";
+        g_settings.destination_brightness = L"2";
+        g_settings.offset_brightness = c.offset;
+        g_settings.div = {c.factor, c.factor, c.factor, c.factor};
+        TransferBrightness();
+        EXPECT_EQ(MonitorIo(), (Io{"GetMonitorBrightness m0", "SetMonitorBrightness m1 " + std::to_string(c.expected)}))
+            << c.offset << " " << c.factor;
+    }
+}
+
 TEST_F(BrightnessTest, TransferToEveryOtherRow) {
     Install({{.brightness = 10}, {.brightness = 10}, {.brightness = 10}});
     SimMonitorAt(1)->vcp[0x10].current = 70;
