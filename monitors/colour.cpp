@@ -177,6 +177,8 @@ bool WriteColourStep(ColourKind kind, std::int32_t index, const PhysicalMonitor&
 
 void WriteToSelected(ColourKind kind) {
     const std::int32_t target = g_monitors.selectedMonitor;
+    // A monitor past the table (an eleventh one chosen by its display) has no entry to write through.
+    if (target < 0 || target >= kMonitorCount) return;
     for (int attempt = 0; attempt < kSetterWriteAttempts; ++attempt) {
         g_colourWrite.writeDone = false;
         VisitMonitor(target, [&](const PhysicalMonitor& monitor) { return WriteColourStep(kind, target, monitor); });

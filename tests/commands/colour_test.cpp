@@ -82,4 +82,15 @@ TEST_F(CommandTest, SaturationFollowsTheRequestWithoutAGraphicsLibrary) {
     EXPECT_EQ(FakeSliderPosition(1355), 60);
 }
 
+// An eleventh monitor has no row; selecting it by its display must not reach past the table.
+TEST_F(CommandTest, ASelectionBeyondTheTableWritesToNoMonitor) {
+    SimConfig config = SimCurrent();
+    while (config.displays.size() <= static_cast<std::size_t>(kMonitorCount)) config.displays.push_back(config.displays.front());
+    SimLoad(config);
+    Discover();
+    g_monitors.selectedMonitor = kMonitorCount;
+    for (ColourKind kind : {ColourKind::Red, ColourKind::Speaker}) SetColourValue(kind, 7);
+    EXPECT_TRUE(Writes().empty());
+}
+
 }  // namespace
