@@ -190,15 +190,7 @@ void SetValue(const SettingInfo& info, std::uint32_t percent) {
     value = std::min<std::int64_t>(value, limits.*info.limitMax);
     g_brightness.*info.requested = static_cast<std::uint32_t>(std::max<std::int64_t>(value, 0));
 
-    if (g_settings.samevalues) {
-        for (std::int32_t row = 0; row < MonitorListRowCount(); ++row) {
-            g_monitors.selectedMonitor = row;
-            WriteSelected(info);
-        }
-        g_monitors.selectedMonitor = selected;
-    } else {
-        WriteSelected(info);
-    }
+    WriteSelectedOrEveryRow([&info] { WriteSelected(info); });
 
     const MonitorEntry& entry = EntryAt(selected);
     ControlSetSlider(info.sliderId, 100 - entry.*info.value);
@@ -299,6 +291,20 @@ void TransferTo(std::int32_t destination, std::int32_t remembered) {
 }
 
 }  // namespace
+
+void WriteSelectedOrEveryRow(const std::function<void()>& write) {
+    if (!g_settings.samevalues) {
+        write();
+        return;
+    }
+    const std::int32_t selected = g_monitors.selectedMonitor;
+    const std::int32_t rows = MonitorListRowCount();
+    for (std::int32_t row = 0; row < rows; ++row) {
+        g_monitors.selectedMonitor = row;
+        write();
+    }
+    g_monitors.selectedMonitor = selected;
+}
 
 void SetBrightness(std::uint32_t percent) { SetValue(kBrightness, percent); }
 

@@ -2,6 +2,7 @@
 // percent; the read of one monitor's brightness; the brightness transfer between monitors.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/ddc.h"
@@ -26,6 +27,10 @@ struct BrightnessState {
 };
 
 extern BrightnessState g_brightness;
+
+// Runs write once for the selected monitor, or with samevalues once for every row made the
+// selected one in turn; the selection is restored afterwards.
+void WriteSelectedOrEveryRow(const std::function<void()>& write);
 
 void SetBrightness(std::uint32_t percent);
 void SetContrast(std::uint32_t percent);

@@ -192,17 +192,7 @@ void WriteToSelected(ColourKind kind) {
 void SetColourValue(ColourKind kind, std::uint32_t value) {
     if (static_cast<std::uint32_t>(kind) > static_cast<std::uint32_t>(ColourKind::Saturation)) return;
     g_colourWrite.requestedValue = value;
-    if (g_settings.samevalues) {
-        const std::int32_t selected = g_monitors.selectedMonitor;
-        const std::int32_t rows = MonitorListRowCount();
-        for (std::int32_t row = 0; row < rows; ++row) {
-            g_monitors.selectedMonitor = row;
-            WriteToSelected(kind);
-        }
-        g_monitors.selectedMonitor = selected;
-    } else {
-        WriteToSelected(kind);
-    }
+    WriteSelectedOrEveryRow([kind] { WriteToSelected(kind); });
     const std::int32_t selected = g_monitors.selectedMonitor;
     if (selected >= 0 && selected < kMonitorCount) {
         const KindInfo& info = InfoOf(kind);
