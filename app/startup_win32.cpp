@@ -6,6 +6,7 @@
 #include <wtsapi32.h>
 
 #include "app/app_state.h"
+#include "app/control_panel_refresh.h"
 #include "app/event_log.h"
 #include "app/forwarding.h"
 #include "app/main_timers.h"
@@ -16,7 +17,6 @@
 #include "app/startup_steps.h"
 #include "app/submit.h"
 #include "commands/monitor_limits.h"
-#include "monitors/discovery.h"
 #include "monitors/monitor_list_win32.h"
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -230,7 +230,7 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     PrepareControlPanel();
     g_accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_MAIN));
     AttachLaptopPanelAndAudio();
-    DiscoverMonitors(false);
+    RefreshControlPanel();
     // Limit rows choose their monitors by name, so they can only be matched once the first pass
     // has filled the table; before it every row would miss and no limit would hold.
     ApplyMonitorLimits();
