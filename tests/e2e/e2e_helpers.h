@@ -1,0 +1,135 @@
+// Helpers shared by the end-to-end tests: the simulator's calls in a comparable short form,
+// whole files as bytes, and waiting until a running program has finished its monitor work.
+#pragma once
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "testing/wine/e2e_harness_win32.h"
+
+// The built-in monitors with near-zero latencies: the tests pay for the program's own
+// pauses, not for the bus. The first also answers picture presets (0xDC) that its string
+// leaves out, as real monitors answer unlisted codes.
+inline const char kFastDefaultMonitors[] = R"(latency reply 1
+latency write 1
+latency caps 1
+latency enumerate 0
+display \\.\DISPLAY1 0 0 1920 1080
+monitor Generic PnP Monitor
+capabilities (prot(monitor)type(LCD)model(RTK)cmds(01 02 03 07 0C E3 F3)vcp(02 04 05 06 08 0B 0C 0E 10 12 14(01 05 06 08 0B) 16 18 1A 1E 1F 20 30 3E 52 60(01) AC AE B2 B6 C6 C8 CA CC(02 03 04 05 06 09 0A 0D) D6(01 04 05) DF FD FF)mswhql(1)asset_eep(40)mccs_ver(2.2))
+vcp 02 1 2
+vcp 04 0 1
+vcp 10 75 100
+vcp 12 50 100
+vcp 14 05 0x0B
+vcp 16 50 100
+vcp 18 50 100
+vcp 1A 50 100
+vcp 60 01 0x03
+vcp 62 30 100
+vcp C0 1234 65535 ro
+vcp D6 1 5
+vcp DC 00 0x0A
+display \\.\DISPLAY2 1920 0 5760 2160
+monitor BenQ PD3220U
+capabilities (prot(monitor)type(lcd)model(PD3220U)cmds(01 02 03 07)vcp(10 12 14(04 05 06) 60(11 12 0F))mccs_ver(2.2))
+vcp 04 0 1
+vcp 10 60 100
+vcp 12 50 100
+vcp 14 05 0x0B
+vcp 60 0x0F 0x12
+vcp D6 1 5
+)";
+
+// One call the program made to the simulated dxva2.dll, as "Operation m<monitor> [code] [=value] [fail]".
+// The value is shown for writes only; reads always ask with 0.
+inline std::string SimCallShort(const std::string& line) {
+    char operation[64] = {}, code[16] = {}, result[8] = {};
+    unsigned long tick = 0;
+    int display = 0, monitor = 0;
+    long in = 0, minimum = 0, current = 0, maximum = 0;
+    if (std::sscanf(line.c_str(), "%lu %63s display=%d monitor=%d code=%15s in=%ld min=%ld cur=%ld max=%ld %7s", &tick,
+                    operation, &display, &monitor, code, &in, &minimum, &current, &maximum, result) != 10)
+        return "unreadable: " + line;
+    std::string text = std::string(operation) + " m" + std::to_string(monitor);
+    if (std::string(code) != "-") text += std::string(" ") + code;
+    const std::string name = operation;
+    if (name.rfind("Set", 0) == 0) text += "=" + std::to_string(in);
+    if (std::string(result) != "ok") text += " fail";
+    return text;
+}
+
+// Listing displays and their monitors happens in every pass; these calls carry no monitor value.
+inline bool SimCallTouchesValues(const std::string& line) {
+    return line.find(" GetNumberOfPhysicalMonitorsFromHMONITOR ") == std::string::npos &&
+           line.find(" GetPhysicalMonitorsFromHMONITOR ") == std::string::npos &&
+           line.find(" DestroyPhysicalMonitors ") == std::string::npos;
+}
+
+// The value calls of the simulator log from line number `from` on, in short form.
+inline std::vector<std::string> SimValueCalls(const std::wstring& log, size_t from = 0) {
+    std::vector<std::string> calls;
+    const std::vector<std::string> lines = SimLogReadLines(log);
+    for (size_t i = from; i < lines.size(); ++i) {
+        if (!lines[i].empty() && SimCallTouchesValues(lines[i])) calls.push_back(SimCallShort(lines[i]));
+    }
+    return calls;
+}
+
+// Waits until the log has not grown for quietMs (the program finished the work a line or a
+// timer started); gives up after timeoutMs. Returns the number of lines then.
+inline size_t SimLogWaitQuiet(const std::wstring& log, DWORD quietMs = 400, DWORD timeoutMs = 30000) {
+    const DWORD start = GetTickCount();
+    size_t count = SimLogReadLines(log).size();
+    DWORD stableSince = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        Sleep(50);
+        const size_t now = SimLogReadLines(log).size();
+        if (now != count) {
+            count = now;
+            stableSince = GetTickCount();
+        } else if (GetTickCount() - stableSince >= quietMs) {
+            break;
+        }
+    }
+    return count;
+}
+
+inline std::string FileBytes(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+inline bool FileWriteBytes(const std::wstring& path, const std::string& bytes) {
+    std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(file);
+}
+
+inline std::wstring RoamingProgramFolder() {
+    wchar_t roaming[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(L"APPDATA", roaming, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(roaming) + L"\\Lumistrand" : std::wstring();
+}
+
+inline std::wstring Widened(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+// A first instance started from a clean state (no settings files of earlier tests) against the
+// sandbox's simulator, waited for until its start-up has ended and its monitor work is done.
+inline bool StartFirstInstance(const E2eSandbox& sandbox, ProgramProcess& first, const std::wstring& arguments = L"") {
+    if (!ProgramStartLumistrand(arguments, E2eSandboxEnvironment(sandbox), first)) return false;
+    if (ProgramWaitForMainWindow(first, 30000) == nullptr) return false;
+    if (WaitForInputIdle(first.process, 30000) != 0) return false;
+    SimLogWaitQuiet(sandbox.simLog);
+    return true;
+}
+
+// Asks the running instance to quit and waits for its end (the exit path saves the settings).
+inline bool QuitFirstInstance(const E2eSandbox& sandbox, ProgramProcess& first) {
+    DWORD code = 0;
+    return ProgramRunToExit(L"q", E2eSandboxEnvironment(sandbox), 30000, code) && ProgramWaitForExit(first, 20000, code);
+}
