@@ -28,9 +28,6 @@ constexpr std::uint32_t kPowerRecheckDelayMs = 10000;
 
 std::uint32_t LogId(const PhysicalMonitor& monitor) { return static_cast<std::uint32_t>(monitor.handle); }
 
-// Codes 1..255 that the code table does not mark as needing a data block.
-bool IsSingleValueCode(std::int32_t code) { return code >= 1 && code <= 255 && VcpLookup(static_cast<std::uint8_t>(code)).type != "T"; }
-
 struct NamedValueRequest {
     std::uint8_t code;
     const wchar_t* logText;
@@ -71,7 +68,7 @@ void RunFactoryReset(MonitorEntry& entry, std::int32_t index, const PhysicalMoni
 
 void RunGenericSet(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor) {
     const std::int32_t code = std::exchange(entry.pendingSetCode, -1);
-    if (!IsSingleValueCode(code)) return;
+    if (!IsProbeable(code)) return;
     const std::wstring text = FormatWide(L"setVCP 0x%02X value %d", code, entry.pendingSetValue);
     for (int attempt = 0; attempt < 5; ++attempt) {
         if (attempt > 0) ClockSleep(50);
@@ -83,7 +80,7 @@ void RunGenericSet(MonitorEntry& entry, std::int32_t index, const PhysicalMonito
 
 void RunGenericGet(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor) {
     const std::int32_t code = std::exchange(entry.pendingGetCode, -1);
-    if (!IsSingleValueCode(code)) return;
+    if (!IsProbeable(code)) return;
     const auto vcp = static_cast<std::uint8_t>(code);
     const std::wstring text = FormatWide(L"getVCP 0x%02X", code);
     const int attempts = g_vcpReadOptions.singleAttempt ? 1 : 3;
