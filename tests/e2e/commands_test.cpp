@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr DWORD kLineMs = 30000;
-constexpr DWORD kAnyExitCode = 0xFFFFFFFF;
 // Longer than any gap within the work a line starts (the 50 ms retry pauses).
 constexpr DWORD kQuietMs = 300;
 const wchar_t kMainClass[] = L"Lumistrand class 7.2";
@@ -116,7 +114,6 @@ protected:
         E2eRemoveProgramFiles();
         ASSERT_TRUE(E2eSandboxCreate(sandbox_));
         ASSERT_TRUE(SimConfigWrite(sandbox_, kFastDefaultMonitors));
-        environment_ = E2eSandboxEnvironment(sandbox_);
         ASSERT_TRUE(StartFirstInstance(sandbox_, first_));
     }
     void TearDown() override {
@@ -124,21 +121,15 @@ protected:
         E2eRemoveProgramFiles();
     }
 
-    // Runs one second start; returns its exit code and the monitor calls it caused, including
-    // those of work it left to timers.
     DWORD Run(const std::wstring& line, Calls& calls, DWORD& elapsedMs) {
-        const size_t before = SimLogReadLines(sandbox_.simLog).size();
-        const DWORD start = GetTickCount();
-        DWORD exitCode = kAnyExitCode;
-        EXPECT_TRUE(ProgramRunToExit(line, environment_, kLineMs, exitCode)) << "second start did not end";
-        elapsedMs = GetTickCount() - start;
-        SimLogWaitQuiet(sandbox_.simLog, kQuietMs);
-        calls = SimValueCalls(sandbox_.simLog, before);
-        return exitCode;
+        const SecondStartResult result = SecondStartWithCalls(sandbox_, line, kQuietMs);
+        EXPECT_TRUE(result.ended) << "second start did not end";
+        calls = result.calls;
+        elapsedMs = result.elapsedMs;
+        return result.exitCode;
     }
 
     E2eSandbox sandbox_;
-    std::vector<EnvironmentSetting> environment_;
     ProgramProcess first_;
 };
 

@@ -128,6 +128,26 @@ inline bool StartFirstInstance(const E2eSandbox& sandbox, ProgramProcess& first,
     return true;
 }
 
+// A second start of a line against the running instance, and the monitor calls it caused,
+// including those of work it left to timers (the log stayed quiet for quietMs after its end).
+struct SecondStartResult {
+    bool ended = false;
+    DWORD exitCode = 0xFFFFFFFF;
+    DWORD elapsedMs = 0;
+    std::vector<std::string> calls;
+};
+
+inline SecondStartResult SecondStartWithCalls(const E2eSandbox& sandbox, const std::wstring& line, DWORD quietMs = 400) {
+    SecondStartResult result;
+    const size_t before = SimLogReadLines(sandbox.simLog).size();
+    const DWORD start = GetTickCount();
+    result.ended = ProgramRunToExit(line, E2eSandboxEnvironment(sandbox), 30000, result.exitCode);
+    result.elapsedMs = GetTickCount() - start;
+    SimLogWaitQuiet(sandbox.simLog, quietMs);
+    result.calls = SimValueCalls(sandbox.simLog, before);
+    return result;
+}
+
 // Asks the running instance to quit and waits for its end (the exit path saves the settings).
 inline bool QuitFirstInstance(const E2eSandbox& sandbox, ProgramProcess& first) {
     DWORD code = 0;

@@ -27,22 +27,16 @@ protected:
     }
     void TearDown() override { E2eRemoveProgramFiles(); }
 
-    // Starts the program, checks its start-up reads, then a second start of d: it answers
-    // with the brightness in percent and reads no value of a monitor that answered.
-    void CheckStartup(const std::vector<std::string>& expectedReads, DWORD expectedBrightness,
-                      const std::vector<int>& silentMonitors) {
+    void Start(const std::vector<std::string>& expectedReads) {
         ASSERT_TRUE(StartFirstInstance(sandbox_, first_));
-        const size_t afterStart = SimLogReadLines(sandbox_.simLog).size();
         EXPECT_EQ(SimValueCalls(sandbox_.simLog), expectedReads);
+    }
 
-        DWORD exitCode = 0;
-        ASSERT_TRUE(ProgramRunToExit(L"d", E2eSandboxEnvironment(sandbox_), 30000, exitCode));
-        EXPECT_EQ(exitCode, expectedBrightness);
-        SimLogWaitQuiet(sandbox_.simLog);
-        for (const std::string& call : SimValueCalls(sandbox_.simLog, afterStart)) {
-            for (int monitor : silentMonitors)
-                EXPECT_EQ(call.find(" m" + std::to_string(monitor)), std::string::npos) << "read again: " << call;
-        }
+    std::vector<std::string> SecondStart(const std::wstring& line, DWORD expectedExitCode) {
+        const SecondStartResult result = SecondStartWithCalls(sandbox_, line);
+        EXPECT_TRUE(result.ended) << "second start did not end";
+        EXPECT_EQ(result.exitCode, expectedExitCode);
+        return result.calls;
     }
 
     E2eSandbox sandbox_;
@@ -65,7 +59,14 @@ TEST_F(StartupE2e, BuiltInMonitorsAreProbedInOrderOnceAtStart) {
         Repeated("GetMonitorRedGreenOrBlueGain m1 0x02 fail", 3),
         Repeated("GetVCPFeatureAndVCPFeatureReply m1 0x62 fail", 5),
     });
-    CheckStartup(expected, 75, {0, 1});
+    Start(expected);
+    EXPECT_EQ(SecondStart(L"d", 75), std::vector<std::string>{});
+
+    // A pass for the second monitor's colour preset re-reads that monitor only.
+    const std::vector<std::string> calls = SecondStart(L"2 p 6500k d", 60);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front(), "SetVCPFeature m1 0x14=5");
+    for (const std::string& call : calls) EXPECT_EQ(call.find(" m0"), std::string::npos) << "probed again: " << call;
 }
 
 // A monitor with raw ranges that need conversion, usage time and picture presets in its
@@ -102,11 +103,13 @@ fail * always monitor=1
          "GetMonitorRedGreenOrBlueGain m0 0x02", "GetVCPFeatureAndVCPFeatureReply m0 0x62"},
         Repeated("GetMonitorBrightness m1 0x10 fail", 3),
     });
-    // (60 - 10) of (160 - 10) is 33 percent.
-    CheckStartup(expected, 33, {0});
-    DWORD contrast = 0;
-    ASSERT_TRUE(ProgramRunToExit(L"e", E2eSandboxEnvironment(sandbox_), 30000, contrast));
-    EXPECT_EQ(contrast, 50u);
+    Start(expected);
+    // (60 - 10) of (160 - 10) is 33 percent; 45 of 90 is 50.
+    EXPECT_EQ(SecondStart(L"d", 33), std::vector<std::string>{});
+    EXPECT_EQ(SecondStart(L"e", 50), std::vector<std::string>{});
+    // A later pass asks the silent monitor once, without retries, and leaves the other alone.
+    EXPECT_EQ(SecondStart(L"get_VCP 0x12", 45),
+              (std::vector<std::string>{"GetVCPFeatureAndVCPFeatureReply m0 0x12", "GetMonitorBrightness m1 0x10 fail"}));
 }
 
 }  // namespace
