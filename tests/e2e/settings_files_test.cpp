@@ -165,13 +165,17 @@ TEST_F(SettingsFilesE2e, ValuesChangedBesideTheExeAreUsedAndKeptAtTheNextStart) 
 }
 
 // A file that cannot be replaced keeps its content byte for byte, through the start-up save
-// and the save on exit; a read-only file beside the exe is not read either.
-TEST_F(SettingsFilesE2e, AReadOnlyFileIsNeverReplaced) {
+// and the save on exit; a file beside the exe that cannot be written is not read either.
+TEST_F(SettingsFilesE2e, AFileThatCannotBeReplacedKeepsItsContent) {
+    enum class Guard { ReadOnly, OpenElsewhere };
     struct Case {
         const char* name;
-        bool programFolderReadOnly;
+        bool besideTheExe;  // which of the two files is guarded
+        Guard guard;
         bool logExpected;  // only the profile copy switches logging on
-    } cases[] = {{"read-only beside the exe", true, true}, {"read-only profile copy", false, false}};
+    } cases[] = {{"read-only beside the exe", true, Guard::ReadOnly, true},
+                 {"read-only profile copy", false, Guard::ReadOnly, false},
+                 {"open without sharing beside the exe", true, Guard::OpenElsewhere, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CleanUp();
@@ -182,18 +186,24 @@ TEST_F(SettingsFilesE2e, AReadOnlyFileIsNeverReplaced) {
             SettingsText({{"logfileflag", "Y"}, {"logfile", Narrowed(logFile_)}, {"wheel_B", "00000009"}});
         ASSERT_TRUE(FileWriteBytes(programFile_, programText));
         ASSERT_TRUE(FileWriteBytes(profileFile_, profileText));
-        const std::wstring& locked = c.programFolderReadOnly ? programFile_ : profileFile_;
-        const std::string& lockedText = c.programFolderReadOnly ? programText : profileText;
-        ASSERT_TRUE(SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY));
+        const std::wstring& guarded = c.besideTheExe ? programFile_ : profileFile_;
+        const std::string& guardedText = c.besideTheExe ? programText : profileText;
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (c.guard == Guard::ReadOnly) {
+            ASSERT_TRUE(SetFileAttributesW(guarded.c_str(), FILE_ATTRIBUTE_READONLY));
+        } else {
+            held = CreateFileW(guarded.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        }
 
-        ASSERT_TRUE(StartFirstInstance(sandbox_, first_));
-        EXPECT_TRUE(FileBytes(locked) == lockedText) << "replaced at start-up";
+        const bool started = StartFirstInstance(sandbox_, first_);
+        EXPECT_TRUE(started);
         EXPECT_EQ(!FileBytes(logFile_).empty(), c.logExpected) << "the wrong file was read";
-        const std::wstring& writable = c.programFolderReadOnly ? profileFile_ : programFile_;
-        EXPECT_EQ(ValueOf(ParseSettings(FileBytes(writable)), "wheel_B"), c.programFolderReadOnly ? "00000009" : "00000003");
-
-        ASSERT_TRUE(QuitFirstInstance(sandbox_, first_));
-        EXPECT_TRUE(FileBytes(locked) == lockedText) << "replaced on exit";
+        const std::wstring& writable = c.besideTheExe ? profileFile_ : programFile_;
+        EXPECT_EQ(ValueOf(ParseSettings(FileBytes(writable)), "wheel_B"), c.besideTheExe ? "00000009" : "00000003");
+        EXPECT_TRUE(started && QuitFirstInstance(sandbox_, first_));
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+        EXPECT_TRUE(FileBytes(guarded) == guardedText) << "replaced";
     }
 }
 
