@@ -56,10 +56,13 @@ constexpr MonitorTimer kMonitorTimers[] = {
 
 void OnPowerCheckBoxClicked(std::int32_t row, bool checked, bool ctrlAndShiftHeld) {
     if (row < 0 || row >= MonitorListRowCount()) return;
-    if (g_settings.safety && !ctrlAndShiftHeld) ShowPowerOffInformation(row);
     if (g_settings.safety && !ctrlAndShiftHeld) {
-        MonitorListSetChecked(row, !checked);
-        return;
+        ShowPowerOffInformation(row);
+        // Ticking the information's box clears safety, and then this click goes through.
+        if (g_settings.safety) {
+            MonitorListSetChecked(row, !checked);
+            return;
+        }
     }
     g_monitors.entries[row].pendingPowerToggle = true;
     DiscoverMonitors(false);
