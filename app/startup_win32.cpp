@@ -225,7 +225,7 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     if (window == nullptr) return 0;
     RegisterSystemNotifications(window);
     LoadGpuLibraries();
-    LogEvent(kNoDevice, -1, L"Lumistrand_7_2 starts", kLogNoOutcome, nullptr);
+    LogEvent(kNoDevice, -1, nullptr, kLogNoOutcome, L"Lumistrand_7_2 starts");
 
     PrepareControlPanel();
     g_accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_MAIN));

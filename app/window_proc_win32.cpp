@@ -78,6 +78,15 @@ void OnMonitorListNotify(HWND window, const NMHDR& header) {
     PostMessageW(window, kMessagePowerClick, static_cast<WPARAM>(change.iItem), flags);
 }
 
+// The panel goes first and the pause lets the key or click that asked for this settle,
+// which would otherwise wake the monitors again at once.
+void TurnOffAllMonitors() {
+    HideControlPanel();
+    Sleep(1500);
+    constexpr LPARAM kMonitorPowerOff = 2;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SYSCOMMAND, SC_MONITORPOWER, kMonitorPowerOff, SMTO_ABORTIFHUNG, 1000, nullptr);
+}
+
 void OnTimer(HWND window, UINT_PTR id) {
     const auto timer = static_cast<std::uint32_t>(id);
     if (TimerStopsWhenFired(timer)) KillTimer(window, id);
@@ -108,6 +117,9 @@ bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case kCommandHidePanel:
             HideControlPanel();
             return true;
+        case IDM_TURN_OFF_MONITORS:
+            TurnOffAllMonitors();
+            return true;
         default:
             return false;
     }
@@ -118,7 +130,8 @@ bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_DESTROY:
-            LogEvent(kNoDevice, -1, L"Lumistrand_7_2 ends", kLogNoOutcome, g_app.restartRequested ? nullptr : L"\r\n");
+            LogEvent(kNoDevice, -1, nullptr, kLogNoOutcome,
+                     g_app.restartRequested ? L"Lumistrand_7_2 ends" : L"Lumistrand_7_2 ends\r\n");
             PostQuitMessage(0);
             return 0;
         case WM_CLOSE:

@@ -1,6 +1,5 @@
 # The command round-trip benchmark (Windows build), run under Wine by bench/run_roundtrip_bench.sh.
-# Include it from windows.cmake, or pass it at configure time:
-#   -DCMAKE_PROJECT_Lumistrand_INCLUDE=cmake/bench_roundtrip.cmake
+# Included by windows.cmake.
 # It needs nothing of the program's code: it starts Lumistrand.exe beside itself.
 add_executable(command_roundtrip_bench ${CMAKE_SOURCE_DIR}/bench/command_roundtrip_win32.cpp)
 target_compile_options(command_roundtrip_bench PRIVATE -Wall -Wextra -Werror -municode)

@@ -102,7 +102,14 @@ std::wstring RunBatchPath() {
     return path;
 }
 
-TEST(Forwarding, SecondStartDeliversTheNormalisedLineAndEndsWithTheReply) {
+// Settings another test left beside the exe (minimizeflag, toggles) would change what a start does.
+class Forwarding : public ::testing::Test {
+protected:
+    void SetUp() override { E2eRemoveProgramFiles(); }
+    void TearDown() override { E2eRemoveProgramFiles(); }
+};
+
+TEST_F(Forwarding, SecondStartDeliversTheNormalisedLineAndEndsWithTheReply) {
     StandInInstance running(37);
     DWORD exitCode = 999;
     ASSERT_TRUE(ProgramRunToExit(L"Dell 'U 2415' B+10;C 20", SandboxEnvironment(), 10000, exitCode));
@@ -113,7 +120,7 @@ TEST(Forwarding, SecondStartDeliversTheNormalisedLineAndEndsWithTheReply) {
     EXPECT_EQ(g_received.text, L"dell 'u2415' b+10 ; c 20");
 }
 
-TEST(Forwarding, SecondStartWithoutArgumentsAsksToShowThePanelAndEndsAtOnce) {
+TEST_F(Forwarding, SecondStartWithoutArgumentsAsksToShowThePanelAndEndsAtOnce) {
     StandInInstance running(-1);
     DWORD exitCode = 999;
     const DWORD started = GetTickCount();
@@ -125,7 +132,7 @@ TEST(Forwarding, SecondStartWithoutArgumentsAsksToShowThePanelAndEndsAtOnce) {
     EXPECT_EQ(g_received.copies, 0);
 }
 
-TEST(Forwarding, ShellEscapeWritesTheBatchFileAndNeverContactsTheRunningInstance) {
+TEST_F(Forwarding, ShellEscapeWritesTheBatchFileAndNeverContactsTheRunningInstance) {
     StandInInstance running(5);
     const std::wstring batch = RunBatchPath();
     ASSERT_FALSE(batch.empty());
@@ -139,7 +146,7 @@ TEST(Forwarding, ShellEscapeWritesTheBatchFileAndNeverContactsTheRunningInstance
     EXPECT_EQ(content, "rem Forwarded Escape\r\n");
 }
 
-TEST(Forwarding, SecondStartGivesUpAfterTwentySecondsWithoutAnAnswer) {
+TEST_F(Forwarding, SecondStartGivesUpAfterTwentySecondsWithoutAnAnswer) {
     StandInInstance running(-1);
     DWORD exitCode = 999;
     const DWORD started = GetTickCount();
@@ -151,7 +158,7 @@ TEST(Forwarding, SecondStartGivesUpAfterTwentySecondsWithoutAnAnswer) {
     EXPECT_LT(elapsed, 30000u);
 }
 
-TEST(Forwarding, RealFirstInstanceHoldsTheMutexShowsItselfAndAnswersQueries) {
+TEST_F(Forwarding, RealFirstInstanceHoldsTheMutexShowsItselfAndAnswersQueries) {
     const std::vector<EnvironmentSetting> environment = SandboxEnvironment();
     ProgramProcess first;
     ASSERT_TRUE(ProgramStartLumistrand(L"", environment, first));
@@ -184,7 +191,7 @@ TEST(Forwarding, RealFirstInstanceHoldsTheMutexShowsItselfAndAnswersQueries) {
     EXPECT_EQ(OpenMutexW(SYNCHRONIZE, FALSE, kMutex), nullptr);
 }
 
-TEST(Forwarding, FirstStartWithAQueryEndsWithTheValueAndLeavesAHiddenSuccessor) {
+TEST_F(Forwarding, FirstStartWithAQueryEndsWithTheValueAndLeavesAHiddenSuccessor) {
     const std::vector<EnvironmentSetting> environment = SandboxEnvironment();
     DWORD exitCode = 999;
     ASSERT_TRUE(ProgramRunToExit(L"b 41 d", environment, 60000, exitCode));
