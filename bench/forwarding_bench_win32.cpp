@@ -4,75 +4,45 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "bench/bench_process_win32.h"
+#include "testing/wine/e2e_harness_win32.h"
+
 namespace {
 
 constexpr int kRounds = 20;
+constexpr DWORD kStartUpMs = 60000;
 
-std::wstring Beside(const wchar_t* name) {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    folder.resize(folder.find_last_of(L'\\') + 1);
-    return folder + name;
-}
-
-bool Start(const std::wstring& exe, const std::wstring& arguments, PROCESS_INFORMATION& process) {
-    std::wstring line = L"\"" + exe + L"\"";
-    if (!arguments.empty()) line += L" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    return CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process) != 0;
-}
-
-// Milliseconds from process creation to its exit, or -1 when it failed or took over 60 s.
-double RunToExit(const std::wstring& exe, const std::wstring& arguments, DWORD& exitCode) {
-    LARGE_INTEGER frequency, begin, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&begin);
-    PROCESS_INFORMATION process{};
-    if (!Start(exe, arguments, process)) return -1;
-    const bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
-    QueryPerformanceCounter(&end);
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return ended ? 1000.0 * static_cast<double>(end.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart)
-                 : -1;
-}
-
-void PrintSeries(const char* name, std::vector<double> times) {
-    if (times.empty()) {
+void PrintSeries(const char* name, const std::vector<double>& times) {
+    BenchSeries series;
+    if (!BenchSeriesSummarise(times, series)) {
         std::printf("%-34s no successful run\n", name);
         return;
     }
-    std::sort(times.begin(), times.end());
-    double sum = 0;
-    for (const double t : times) sum += t;
-    std::printf("%-34s n=%zu  min %7.1f ms  median %7.1f ms  mean %7.1f ms  max %7.1f ms\n", name, times.size(),
-                times.front(), times[times.size() / 2], sum / static_cast<double>(times.size()), times.back());
+    std::printf("%-34s n=%zu  min %7.1f ms  median %7.1f ms  mean %7.1f ms  max %7.1f ms\n", name, series.count,
+                series.min, series.median, series.mean, series.max);
 }
 
 }  // namespace
 
 int wmain() {
-    const std::wstring program = Beside(L"Lumistrand.exe");
-    const std::wstring empty = Beside(L"bench_empty.exe");
+    const std::wstring program = ProgramPathBesideTests(L"Lumistrand.exe");
+    const std::wstring empty = ProgramPathBesideTests(L"bench_empty.exe");
 
-    PROCESS_INFORMATION first{};
-    if (!Start(program, L"", first)) {
+    // Idle, not merely its window: the window exists before start-up's work is done,
+    // and a reply that waits for that work would count in the first round.
+    ProgramProcess first;
+    if (!ProgramStart(program, L"", {}, first) || WaitForInputIdle(first.process, kStartUpMs) != 0) {
         std::printf("Lumistrand.exe did not start\n");
         return 1;
     }
-    WaitForInputIdle(first.hProcess, 60000);
     Sleep(1000);  // let start-up's late work settle before reading the working set
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof(memory);
-    if (GetProcessMemoryInfo(first.hProcess, &memory, sizeof(memory)))
+    if (GetProcessMemoryInfo(first.process, &memory, sizeof(memory)))
         std::printf("first instance working set after start-up: %lu KiB (peak %lu KiB)\n",
                     static_cast<unsigned long>(memory.WorkingSetSize / 1024),
                     static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
@@ -81,10 +51,10 @@ int wmain() {
     int wrongCodes = 0;
     for (int round = 0; round < kRounds; ++round) {
         DWORD code = 0;
-        const double emptyMs = RunToExit(empty, L"", code);
+        const double emptyMs = BenchRunToExitMs(empty, L"", code);
         if (emptyMs >= 0) baseline.push_back(emptyMs);
         // "e" asks for the contrast as exit code, so every round waits for the reply.
-        const double forwardMs = RunToExit(program, L"e", code);
+        const double forwardMs = BenchRunToExitMs(program, L"e", code);
         if (forwardMs >= 0) forwarded.push_back(forwardMs);
         if (forwardMs < 0 || code > 100) ++wrongCodes;
     }
@@ -93,9 +63,7 @@ int wmain() {
     std::printf("rounds without a plausible reply: %d of %d\n", wrongCodes, kRounds);
 
     DWORD code = 0;
-    RunToExit(program, L"q", code);
-    if (WaitForSingleObject(first.hProcess, 20000) != WAIT_OBJECT_0) TerminateProcess(first.hProcess, 1);
-    CloseHandle(first.hThread);
-    CloseHandle(first.hProcess);
+    BenchRunToExitMs(program, L"q", code);
+    ProgramWaitForExit(first, 20000, code);
     return 0;
 }
