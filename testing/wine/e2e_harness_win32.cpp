@@ -210,11 +210,8 @@ void E2eRemoveProgramFiles() {
     RemoveDirectoryW(folder.c_str());
 }
 
-std::vector<std::string> SimLogReadLines(const std::wstring& path) {
+std::vector<std::string> TextLines(const std::string& text) {
     std::vector<std::string> lines;
-    std::ifstream file(path.c_str(), std::ios::binary);
-    if (!file) return lines;
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -225,4 +222,10 @@ std::vector<std::string> SimLogReadLines(const std::wstring& path) {
         start = end + 1;
     }
     return lines;
+}
+
+std::vector<std::string> SimLogReadLines(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    if (!file) return {};
+    return TextLines(std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>()));
 }

@@ -66,5 +66,7 @@ bool SimConfigWrite(const E2eSandbox& sandbox, const std::string& text);
 // roaming profile, the event log at its default place, the hidden-restart marker and run.bat.
 void E2eRemoveProgramFiles();
 
+// The lines of a text without their line ends ("\n" or "\r\n").
+std::vector<std::string> TextLines(const std::string& text);
 // Lines of a text file without their line ends; empty when the file does not exist.
 std::vector<std::string> SimLogReadLines(const std::wstring& path);

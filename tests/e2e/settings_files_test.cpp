@@ -29,16 +29,7 @@ struct SettingsDocument {
 SettingsDocument ParseSettings(std::string bytes) {
     SettingsDocument document;
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
+    const std::vector<std::string> lines = TextLines(bytes);
     if (lines.size() < 3) {
         document.wellFormed = false;
         return document;
