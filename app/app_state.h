@@ -9,7 +9,6 @@
 
 struct AppState {
     std::uintptr_t moduleHandle = 0;
-    std::uintptr_t mainWindow = 0;  // 0 once destruction has begun
     std::uint32_t mainThreadId = 0;
     std::uint32_t processId = 0;
     std::uint32_t hookThreadId = 0;  // the hook thread clears it when it ends
@@ -26,15 +25,11 @@ struct AppState {
     std::int32_t exitCode = 0;
     std::uint32_t startTick = 0;
     std::wstring programSettingsPath;  // at most 519 characters
-    std::uint16_t uiLanguage = 0;      // primary language id
     std::int32_t fontSmoothing = 0;
 };
 
 extern AppState g_app;
 
-inline constexpr std::uint16_t kLanguageGerman = 0x07;
-
-inline bool UiIsGerman() { return g_app.uiLanguage == kLanguageGerman; }
 
 // Copies text into the pending-line buffer, cut to fit, always terminated.
 void SetPendingLine(std::wstring_view text);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/event_log.h"
+#include "log/event_log.h"
 #include "app/monitor_memory.h"
 #include "app/restart_marker.h"
 #include "app/startup_steps.h"
@@ -13,6 +13,7 @@
 #include "monitors/monitor_table.h"
 #include "platform/clock.h"
 #include "platform/main_window.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 

@@ -10,8 +10,6 @@ enum ExitKind : std::intptr_t {
     kExitRestart = 3,
 };
 
-inline constexpr std::uint32_t kTimerValuesRestored = 0x51;
-
 // The user is asked only for an exit nobody else asked for.
 bool ExitNeedsConfirmation(std::intptr_t kind);
 

@@ -34,11 +34,6 @@ bool ShouldExecuteLine(std::uint32_t origin, bool startedWithArguments) {
     return origin != kOriginStartup || startedWithArguments;
 }
 
-void ClearErrorLevel(InterpreterFlags& flags) {
-    flags.errorLevelRequested = 0;
-    flags.getVcpErrorLevel = 0;
-}
-
 LineOutcome TakeLineOutcome(const InterpreterFlags& flags, const MonitorTable& monitors) {
     if (flags.errorLevelRequested == 0) return {};
     if (flags.getVcpErrorLevel == 0) return {flags.errorLevelValue, true};

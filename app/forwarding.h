@@ -8,21 +8,9 @@
 
 #include "commands/interpreter.h"
 #include "monitors/monitor_table.h"
+#include "platform/instance.h"
+#include "res/resource.h"
 
-// A forwarded line always travels as exactly this many bytes: 1024 wide characters.
-inline constexpr std::uint32_t kForwardedBlockBytes = 2048;
-inline constexpr std::size_t kForwardedBlockChars = kForwardedBlockBytes / sizeof(char16_t);
-
-// Origins of a line: the program's own start-up line, a line made inside the running
-// instance, and such a line posted directly. Anything above 3 is the thread id of a
-// forwarding second instance, which waits for the reply.
-inline constexpr std::uint32_t kOriginStartup = 0;
-inline constexpr std::uint32_t kOriginInternal = 1;
-inline constexpr std::uint32_t kOriginInternalPosted = 3;
-
-inline constexpr std::uint32_t kCommandRunLine = 40072;
-inline constexpr std::uint32_t kCommandExit = 40074;
-inline constexpr std::uint32_t kCommandShowPanel = 40064;
 // The low word of lParam that marks the reply thread message.
 inline constexpr std::uint32_t kReplyMarker = 9;
 inline constexpr int kReplyAttempts = 100;
@@ -55,8 +43,6 @@ struct LineOutcome {
     bool valueQueried = false;  // the line asked for a value as exit code (d, e, get_VCP)
 };
 
-// Before each line: no error level is asked for yet, and none from an earlier line lingers.
-void ClearErrorLevel(InterpreterFlags& flags);
 // The exit code a line leaves: with get_VCP the selected monitor's last read result, with d
 // or e the interpreter's value, and 0 when the line asked for none.
 LineOutcome TakeLineOutcome(const InterpreterFlags& flags, const MonitorTable& monitors);

@@ -11,7 +11,7 @@ inline constexpr wchar_t kInstanceMutexName[] = L"AllowOnlyOneLumistrand";
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers "Lumistrand class 7.2" and creates dialog 101 as the hidden main window; null
-// when the class, the dialog or its monitor list is missing. Sets g_app.mainWindow.
+// when the class, the dialog or its monitor list is missing. Attaches it to the main-window seam.
 HWND CreateMainWindow(HINSTANCE instance);
 HACCEL MainAccelerators();
 

@@ -8,6 +8,7 @@
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "monitors/pending_requests.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 
 namespace {
@@ -26,6 +27,8 @@ private:
     bool before_;
 };
 
+}  // namespace
+
 void RereadAllValues() {
     PassFlag reread(g_monitors.forceReread);
     RefreshControlPanel();
@@ -39,20 +42,6 @@ void RecheckPowerStates() {
 }
 
 void EndRestoreHold() { g_brightness.restoreHold = false; }
-
-struct MonitorTimer {
-    std::uint32_t id;
-    void (*work)();
-};
-
-constexpr MonitorTimer kMonitorTimers[] = {
-    {kTimerBrightnessTransfer, TransferBrightness},
-    {kTimerPowerRecheck, RecheckPowerStates},
-    {kTimerRereadValues, RereadAllValues},
-    {kTimerValuesRestored, EndRestoreHold},
-};
-
-}  // namespace
 
 void OnPowerCheckBoxClicked(std::int32_t row, bool checked, bool ctrlAndShiftHeld) {
     if (row < 0 || row >= MonitorListRowCount()) return;
@@ -68,12 +57,3 @@ void OnPowerCheckBoxClicked(std::int32_t row, bool checked, bool ctrlAndShiftHel
     DiscoverMonitors(false);
 }
 
-bool RunMonitorTimer(std::uint32_t id) {
-    for (const MonitorTimer& timer : kMonitorTimers) {
-        if (timer.id == id) {
-            timer.work();
-            return true;
-        }
-    }
-    return false;
-}

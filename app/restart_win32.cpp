@@ -1,10 +1,10 @@
 #include "app/app_state.h"
-#include "app/event_log.h"
+#include "log/event_log.h"
 #include "app/exit_path.h"
 #include "app/forwarding.h"
 #include "app/main_window_win32.h"
 #include "app/restart.h"
-#include "monitors/restart_request.h"
+#include "platform/requests.h"
 
 namespace {
 constexpr int kSuccessorAttempts = 20;
@@ -15,7 +15,7 @@ constexpr std::uint32_t kNoDevice = static_cast<std::uint32_t>(-1);
 }  // namespace
 
 void RestartProgram() {
-    HWND window = reinterpret_cast<HWND>(g_app.mainWindow);
+    HWND window = MainWindowHandle();
     g_app.hiddenRestart = window == nullptr || !IsWindowVisible(window);
     HideControlPanel();
     g_app.restartRequested = true;
@@ -25,6 +25,12 @@ void RestartProgram() {
 void RequestRestart() { RestartProgram(); }
 
 bool RestartIsPending() { return g_app.restartRequested; }
+
+void RequestQuietExit() {
+    g_app.quietExit = true;
+    HWND window = MainWindowHandle();
+    if (window != nullptr) PostMessageW(window, WM_COMMAND, kCommandExit, kExitRestart);
+}
 
 void CloseInstanceMutex() {
     if (g_app.instanceMutex == 0) return;

@@ -7,21 +7,23 @@
 
 #include "app/app_state.h"
 #include "app/control_panel_refresh.h"
-#include "app/event_log.h"
+#include "log/event_log.h"
 #include "app/forwarding.h"
-#include "app/main_timers.h"
 #include "app/main_window_win32.h"
 #include "app/midnight_guard.h"
 #include "app/monitor_memory.h"
+#include "app/restart.h"
 #include "app/restart_marker.h"
 #include "app/startup_steps.h"
 #include "app/submit.h"
+#include "app/timer_table.h"
 #include "commands/monitor_limits.h"
 #include "monitors/monitor_list_win32.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_startup.h"
 #include "settings/settings_store.h"
+#include "settings/ui_language.h"
 #include "vcp/vcp_code_table.h"
 
 namespace {
@@ -104,13 +106,15 @@ bool PanelShownAtStart(bool hiddenMarker) {
 
 void StartTimers(HWND window) {
     g_app.startTick = GetTickCount();
-    for (const TimerStart& timer : kStartupTimers) SetTimer(window, timer.id, timer.milliseconds, nullptr);
+    for (const MainWindowTimer& timer : MainWindowTimers()) {
+        if (timer.startPeriodMs != 0) SetTimer(window, timer.id, timer.startPeriodMs, nullptr);
+    }
 }
 
 void RunMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        HWND current = reinterpret_cast<HWND>(g_app.mainWindow);
+        HWND current = MainWindowHandle();
         if (current != nullptr && TranslateAcceleratorW(current, g_accelerators, &message)) continue;
         if (current != nullptr && IsDialogMessageW(current, &message)) continue;
         TranslateMessage(&message);
@@ -131,14 +135,14 @@ int ShutDown() {
 HACCEL MainAccelerators() { return g_accelerators; }
 
 void ShowControlPanel() {
-    HWND window = reinterpret_cast<HWND>(g_app.mainWindow);
+    HWND window = MainWindowHandle();
     if (window == nullptr) return;
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
 }
 
 void HideControlPanel() {
-    HWND window = reinterpret_cast<HWND>(g_app.mainWindow);
+    HWND window = MainWindowHandle();
     if (window != nullptr) ShowWindow(window, SW_HIDE);
 }
 
@@ -165,7 +169,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
         return nullptr;
     }
     MonitorListViewSetUp(list);
-    g_app.mainWindow = reinterpret_cast<std::uintptr_t>(window);
+    MainWindowAttach(reinterpret_cast<std::uintptr_t>(window));
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     g_app.processId = processId;
@@ -242,7 +246,11 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     if (PanelShownAtStart(hiddenMarker)) ShowControlPanel();
     g_settings.hiddenrestart = false;
     SelectionToSettings();
-    SettingsSaveAtStartup();
+    if (SettingsSaveAtStartup()) {
+        LogEvent(kNoDevice, -1, L"known-monitor-entries deleted because known full-> restart Lumistrand", kLogNoOutcome,
+                 nullptr);
+        RestartProgram();
+    }
     ApplyAutostartShortcut();
     StartTimers(window);
     StartHookThread();

@@ -41,16 +41,16 @@ bool SubmitCommandLineTo(std::uintptr_t window, std::wstring_view text, std::uin
 }
 
 void SubmitCommandLine(std::wstring_view text, std::uint32_t origin) {
-    SubmitCommandLineTo(g_app.mainWindow, text, origin);
+    SubmitCommandLineTo(MainWindowId(), text, origin);
 }
 
 RunLineResult RunPendingLine(std::uint32_t origin, std::uint32_t ownThreadId) {
     RunLineResult result;
     if (origin == kOriginInternal && g_settings.rereadvalues) RereadControlPanelValues();
     if (ShouldExecuteLine(origin, g_app.startedWithArguments)) {
-        ClearErrorLevel(g_interpreter);
+        InterpreterClearErrorLevel();
         ExecuteCommandLine(g_app.commandLine.data());
-        const LineOutcome outcome = TakeLineOutcome(g_interpreter, g_monitors);
+        const LineOutcome outcome = TakeLineOutcome(InterpreterState(), g_monitors);
         g_app.exitCode = outcome.exitCode;
         result.executed = true;
         result.restart = RestartAfterLine(origin, outcome);

@@ -4,9 +4,7 @@
 #include <string>
 #include <string_view>
 
-// Normalises text and hands it to this instance's main window (origin: see app/forwarding.h).
-// A line starting with "!" is run as a batch file instead and never reaches the window.
-void SubmitCommandLine(std::wstring_view text, std::uint32_t origin);
+#include "platform/requests.h"
 
 // The same towards a given window; false when the window did not take the line (or it was
 // empty or a shell escape, which need no window).

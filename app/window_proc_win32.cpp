@@ -4,25 +4,25 @@
 
 #include "app/app_state.h"
 #include "app/control_panel_refresh.h"
-#include "app/event_log.h"
+#include "log/event_log.h"
 #include "app/exit_path.h"
 #include "app/forwarding.h"
-#include "app/main_timers.h"
 #include "app/main_window_win32.h"
 #include "app/main_window_work.h"
 #include "app/restart.h"
 #include "app/submit.h"
+#include "app/timer_table.h"
 #include "commands/vcp_message_box.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_list_win32.h"
 #include "monitors/pending_requests.h"
 #include "platform/main_window.h"
 #include "res/resource.h"
+#include "settings/ui_language.h"
 
 namespace {
 
 constexpr std::uint32_t kNoDevice = static_cast<std::uint32_t>(-1);
-constexpr std::uint32_t kCommandHidePanel = 40075;
 const wchar_t kExitQuestionValue[] = L"{D353CF42-628D-401F-B6B0-478DAB0F424C}";
 // wParam: the row; lParam: kClickChecked and kClickCtrlShift.
 constexpr UINT kMessagePowerClick = WM_APP + 1;
@@ -56,7 +56,7 @@ void OnExitCommand(HWND window, std::intptr_t kind) {
     if (!FinishExit(kind, panelWasVisible)) return;
     if (g_app.hookThreadId != 0) PostThreadMessageW(g_app.hookThreadId, WM_COMMAND, kCommandExit, 0);
     CloseInstanceMutex();
-    g_app.mainWindow = 0;
+    MainWindowDetach();
     DestroyWindow(window);
 }
 
@@ -88,18 +88,10 @@ void TurnOffAllMonitors() {
 }
 
 void OnTimer(HWND window, UINT_PTR id) {
-    const auto timer = static_cast<std::uint32_t>(id);
-    if (TimerStopsWhenFired(timer)) KillTimer(window, id);
-    if (timer == kTimerVcpMessage) {
-        ShowPreparedVcpBox(g_app.mainWindow);
-        return;
-    }
-    if (RunMonitorTimer(timer)) return;
-    const TimerWork work = DelayedSystemWork(timer);
-    if (work.action == TimerAction::None) return;
-    LogEvent(kNoDevice, -1, work.logText, kLogNoOutcome, nullptr);
-    if (work.action == TimerAction::Restart) RestartProgram();
-    if (work.action == TimerAction::ConfigurationCheck) PostMessageW(window, WM_COMMAND, kCommandExit, kExitConfigurationCheck);
+    const MainWindowTimer* timer = FindMainWindowTimer(static_cast<std::uint32_t>(id));
+    if (timer == nullptr || timer->oneShot) KillTimer(window, id);
+    if (timer == nullptr) return;
+    if (timer->work != nullptr) timer->work();
 }
 
 bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {

@@ -4,9 +4,7 @@
 #include <cwctype>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/event_log.h"
-#include "app/forwarding.h"
+#include "log/event_log.h"
 #include "audio/audio.h"
 #include "commands/monitor_limits.h"
 #include "commands/scan.h"
@@ -18,22 +16,19 @@
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
-#include "monitors/restart_request.h"
 #include "platform/clock.h"
 #include "platform/main_window.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_keys.h"
-#include "tray/notification.h"
+#include "platform/requests.h"
 #include "vcp/value_names.h"
-
-InterpreterFlags g_interpreter;
 
 namespace {
 
+InterpreterFlags g_interpreter;
+
 constexpr std::size_t kTokenChars = 128;
-constexpr std::uint32_t kCommandRotate = 1367;
-constexpr std::intptr_t kExitQuiet = 3;
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool IsAlpha(wchar_t c) { return std::iswalpha(static_cast<wint_t>(c)) != 0; }
@@ -209,8 +204,7 @@ bool RunCommand(const wchar_t* lineStart, const wchar_t*& p) {
             return false;
         case L'q':
             LogEvent(static_cast<std::uint32_t>(-1), -1, nullptr, kLogNoOutcome, L"argument q -> exit Lumistrand");
-            g_app.quietExit = true;
-            MainWindowPostCommand(kCommandExit, kExitQuiet);
+            RequestQuietExit();
             return false;
         case L'z':
             LogEvent(static_cast<std::uint32_t>(-1), -1, nullptr, kLogNoOutcome, L"argument z -> restart Lumistrand");
@@ -252,6 +246,26 @@ bool Step(const wchar_t* lineStart, const wchar_t*& p) {
 }
 
 }  // namespace
+
+const InterpreterFlags& InterpreterState() { return g_interpreter; }
+
+void InterpreterClearErrorLevel() {
+    g_interpreter.errorLevelRequested = 0;
+    g_interpreter.getVcpErrorLevel = 0;
+}
+
+void InterpreterReset() { g_interpreter = InterpreterFlags{}; }
+
+void InterpreterNoteMonitorNamed() { g_interpreter.monitorNamedInLine = 1; }
+
+void InterpreterSetInteractiveSelection(bool interactive) { g_interpreter.interactiveSelection = interactive ? 1 : 0; }
+
+void InterpreterSetSilentVcpRead(bool silent) { g_interpreter.silentVcpRead = silent ? 1 : 0; }
+
+void InterpreterAskVcpErrorLevel(bool asErrorLevel) {
+    g_interpreter.getVcpErrorLevel = asErrorLevel ? 1 : 0;
+    if (asErrorLevel) g_interpreter.errorLevelRequested = 1;
+}
 
 void ExecuteCommandLine(wchar_t* line) {
     if (line == nullptr) return;

@@ -11,7 +11,19 @@ struct InterpreterFlags {
     std::int32_t silentVcpRead = 0;
 };
 
-extern InterpreterFlags g_interpreter;
+// What the lines run so far asked for; read by the exit path and the VCP box.
+const InterpreterFlags& InterpreterState();
+// Before each line: no error level is asked for yet, and none from an earlier line lingers.
+void InterpreterClearErrorLevel();
+// Back to the state at start.
+void InterpreterReset();
+
+// The command files of this folder record what a line did.
+void InterpreterNoteMonitorNamed();
+void InterpreterSetInteractiveSelection(bool interactive);
+void InterpreterSetSilentVcpRead(bool silent);
+// get_VCP asks for the read result as exit code; getVCP asks for none.
+void InterpreterAskVcpErrorLevel(bool asErrorLevel);
 
 // line: writable, NUL-terminated, already normalised.
 void ExecuteCommandLine(wchar_t* line);

@@ -61,9 +61,9 @@ void ApplyMonitorLimits() {
         std::vector<wchar_t> buffer(line.begin(), line.end());
         buffer.push_back(L'\0');
         const std::int32_t selected = g_monitors.selectedMonitor;
-        g_interpreter.interactiveSelection = 0;
+        InterpreterSetInteractiveSelection(false);
         ExecuteCommandLine(buffer.data());
-        g_interpreter.interactiveSelection = 1;
+        InterpreterSetInteractiveSelection(true);
         g_monitors.selectedMonitor = selected;
     }
 }

@@ -7,9 +7,9 @@
 #include "monitors/monitor_table.h"
 #include "monitors/panel_refresh.h"
 #include "platform/main_window.h"
+#include "res/resource.h"
 
 namespace {
-constexpr std::uint32_t kCommandRefreshPanel = 1049;
 }
 
 MonitorEntry& TargetEntry() {
@@ -19,8 +19,8 @@ MonitorEntry& TargetEntry() {
 
 void ChooseMonitor(std::int32_t index) {
     g_monitors.selectedMonitor = index;
-    g_interpreter.monitorNamedInLine = 1;
-    if (g_interpreter.interactiveSelection == 0) return;
+    InterpreterNoteMonitorNamed();
+    if (InterpreterState().interactiveSelection == 0) return;
     MonitorListSelect(index);
     RefreshPanelValues(index);
     MainWindowPostCommand(kCommandRefreshPanel, 0);

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/forwarding.h"
-#include "app/submit.h"
+#include "platform/instance.h"
+#include "platform/requests.h"
 #include "settings/settings.h"
 
 namespace {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/app_state.h"
 #include "commands/interpreter.h"
 #include "commands/scan.h"
 #include "commands/target.h"
@@ -12,11 +11,12 @@
 #include "monitors/pending_requests.h"
 #include "platform/clock.h"
 #include "platform/main_window.h"
+#include "res/resource.h"
+#include "settings/ui_language.h"
 #include "vcp/vcp_code_table.h"
 
 namespace {
 
-constexpr std::uint32_t kTimerRereadValues = 0x48;
 constexpr std::uint32_t kRereadDelayMs = 20;
 constexpr std::uint32_t kSettleAfterSetMs = 500;
 
@@ -34,18 +34,18 @@ bool RefuseTableCode(std::uint8_t code, const wchar_t* word) {
                                  ? L"%ls\n%ls\n%ls 0x%02X ist ein table-VCP-code,\nbraucht Datenblock, nicht unterst\u00fctzt-> Error!"
                                  : L"%ls\n%ls\n%ls 0x%02X is a table-VCP-code,\nneeds a data block, not supported-> Error!";
     PrepareVcpMessage(FormatWide(L"%ls 0x%02X", word, code),
-                      FormatWide(pattern, TargetEntry().displayName.c_str(), VcpCodeDisplayName(code).c_str(), word, code));
+                      FormatWide(pattern, TargetEntry().displayName.c_str(), VcpCodeDisplayName(code).c_str(), word, code),
+                      true);
     return true;
 }
 
 // A pass that stores the code's value in the target entry without any message.
 void SilentRead(std::uint8_t code) {
     TargetEntry().pendingGetCode = code;
-    g_interpreter.silentVcpRead = 1;
-    g_vcpReadOptions.noMessage = true;
+    TargetEntry().pendingGetOptions.noMessage = true;
+    InterpreterSetSilentVcpRead(true);
     DiscoverMonitors(false);
-    g_vcpReadOptions.noMessage = false;
-    g_interpreter.silentVcpRead = 0;
+    InterpreterSetSilentVcpRead(false);
 }
 
 }  // namespace
@@ -75,8 +75,7 @@ bool RunSetVcp(const wchar_t*& p) {
 }
 
 bool RunGetVcp(const wchar_t*& p, bool asErrorLevel) {
-    g_interpreter.getVcpErrorLevel = asErrorLevel ? 1 : 0;
-    if (asErrorLevel) g_interpreter.errorLevelRequested = 1;
+    InterpreterAskVcpErrorLevel(asErrorLevel);
     p += asErrorLevel ? 7 : 6;
     std::uint8_t code = 0;
     if (!ReadCode(p, code) || RefuseTableCode(code, L"getVCP")) return false;

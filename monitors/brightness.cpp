@@ -5,9 +5,7 @@
 #include <cwctype>
 #include <optional>
 
-#include "app/app_state.h"
-#include "app/event_log.h"
-#include "monitors/icons_update.h"
+#include "log/event_log.h"
 #include "monitors/known_monitors.h"
 #include "monitors/laptop_panel.h"
 #include "monitors/monitor_list.h"
@@ -18,9 +16,11 @@
 #include "platform/clock.h"
 #include "platform/control_panel.h"
 #include "platform/main_window.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_keys.h"
-#include "tray/notification.h"
+#include "settings/ui_language.h"
+#include "platform/requests.h"
 
 BrightnessState g_brightness;
 

@@ -7,7 +7,6 @@
 
 #include "platform/ddc.h"
 
-inline constexpr std::uint32_t kTimerBrightnessTransfer = 30;  // its handler runs TransferBrightness
 
 // Retries of every setter: whole writes, and read-backs when verify is on.
 inline constexpr int kSetterWriteAttempts = 10;

@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "app/app_state.h"
-#include "app/event_log.h"
+#include "log/event_log.h"
 #include "monitors/brightness.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
@@ -15,8 +14,8 @@
 #include "platform/control_panel.h"
 #include "platform/ddc.h"
 #include "settings/settings.h"
-#include "monitors/icons_update.h"
-#include "tray/notification.h"
+#include "settings/ui_language.h"
+#include "platform/requests.h"
 
 namespace {
 

@@ -4,9 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/event_log.h"
+#include "log/event_log.h"
 #include "monitors/configuration_signature.h"
-#include "monitors/icons_update.h"
 #include "monitors/identification.h"
 #include "monitors/known_monitors.h"
 #include "monitors/monitor_list.h"
@@ -16,8 +15,8 @@
 #include "monitors/pending_requests.h"
 #include "monitors/percent.h"
 #include "monitors/probe.h"
-#include "monitors/restart_request.h"
 #include "monitors/saturation.h"
+#include "platform/requests.h"
 #include "platform/clock.h"
 #include "platform/control_panel.h"
 #include "settings/settings.h"
@@ -102,6 +101,7 @@ void ProbePhysicalMonitor(const DisplayInfo& display, const PhysicalMonitor& mon
     LogEvent(static_cast<std::uint32_t>(monitor.handle), -1, L"monitorname", kLogNoOutcome, name.c_str());
     RemoveSpaces(name);
     entry.displayName = LimitText(name, kNameChars);
+    LogSetMonitorName(index, entry.displayName);
 
     const bool rememberValues = !g_monitors.startupPass && !g_monitors.quickRecheck;
     const std::wstring rowName =
@@ -146,6 +146,7 @@ bool ProbeDisplay(const DisplayInfo& display) {
     }
     if (monitors.size() > 1) {
         g_monitors.cloneMode = true;
+        LogSetDuplicateMode(true);
     }
     for (const PhysicalMonitor& monitor : monitors) {
         if (MonitorListRowCount() >= kMonitorCount) {

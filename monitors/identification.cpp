@@ -3,7 +3,7 @@
 #include <cwctype>
 #include <iterator>
 
-#include "app/event_log.h"
+#include "log/event_log.h"
 #include "monitors/monitor_names.h"
 #include "monitors/monitor_table.h"
 #include "monitors/monitor_wmi.h"

@@ -1,7 +1,7 @@
 #include "monitors/monitor_info_text.h"
 
-#include "app/app_state.h"
 #include "monitors/monitor_table.h"
+#include "settings/ui_language.h"
 
 namespace {
 

@@ -8,10 +8,9 @@
 #include "monitors/monitor_list.h"
 #include "platform/main_window_handle_win32.h"
 #include "platform/monitor_list_view.h"
+#include "res/resource.h"
 
 namespace {
-
-constexpr int kMonitorListId = 1001;
 
 struct Column {
     const wchar_t* title;
@@ -27,7 +26,7 @@ bool g_mirroring = false;
 
 HWND ListView() {
     const HWND window = MainWindowHandle();
-    return window == nullptr ? nullptr : GetDlgItem(window, kMonitorListId);
+    return window == nullptr ? nullptr : GetDlgItem(window, IDC_MONITOR_LIST);
 }
 
 class MirrorScope {

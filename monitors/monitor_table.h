@@ -12,6 +12,12 @@ struct SaturationInfo {
     std::int32_t current = 0, minimum = 0, maximum = 0, defaultValue = 0;
 };
 
+// How the pending generic read is to be done; set with pendingGetCode.
+struct VcpReadOptions {
+    bool singleAttempt = false;  // one read instead of three
+    bool noMessage = false;      // store the result without preparing a message box
+};
+
 struct MonitorEntry {
     SaturationInfo saturationInfo;
     std::wstring physicalDescription;       // 128
@@ -55,6 +61,7 @@ struct MonitorEntry {
 
     std::int32_t pendingColourTemp = -1, pendingInput = -1, pendingPreset = -1;
     std::int32_t pendingSetCode = -1, pendingGetCode = -1;
+    VcpReadOptions pendingGetOptions;
     std::int32_t pendingSetValue = 0, getResultCurrent = 0, getResultMax = 0, getResultCopy = 0;
 
     std::wstring colourTempName;  // 8

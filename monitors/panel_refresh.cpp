@@ -4,12 +4,12 @@
 #include <array>
 #include <string>
 
-#include "app/app_state.h"
 #include "audio/audio.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "platform/control_panel.h"
 #include "settings/settings.h"
+#include "settings/ui_language.h"
 
 namespace {
 

@@ -4,20 +4,20 @@
 #include <cwchar>
 #include <utility>
 
-#include "app/app_state.h"
-#include "app/event_log.h"
+#include "log/event_log.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "platform/clock.h"
 #include "platform/main_window.h"
+#include "res/resource.h"
 #include "settings/settings_keys.h"
+#include "settings/ui_language.h"
 #include "vcp/value_names.h"
 #include "vcp/vcp_code_table.h"
 
-VcpReadOptions g_vcpReadOptions;
-VcpMessage g_vcpMessage;
-
 namespace {
+
+VcpMessage g_vcpMessage;
 
 constexpr std::uint8_t kVcpFactoryReset = 0x04;
 constexpr std::uint8_t kVcpPowerMode = 0xD6;
@@ -80,10 +80,11 @@ void RunGenericSet(MonitorEntry& entry, std::int32_t index, const PhysicalMonito
 
 void RunGenericGet(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor) {
     const std::int32_t code = std::exchange(entry.pendingGetCode, -1);
+    const VcpReadOptions options = std::exchange(entry.pendingGetOptions, {});
     if (!IsProbeable(code)) return;
     const auto vcp = static_cast<std::uint8_t>(code);
     const std::wstring text = FormatWide(L"getVCP 0x%02X", code);
-    const int attempts = g_vcpReadOptions.singleAttempt ? 1 : 3;
+    const int attempts = options.singleAttempt ? 1 : 3;
     const bool german = UiIsGerman();
     for (int attempt = 0; attempt < attempts; ++attempt) {
         if (attempt > 0) ClockSleep(10);
@@ -97,18 +98,20 @@ void RunGenericGet(MonitorEntry& entry, std::int32_t index, const PhysicalMonito
                  FormatWide(L"current value (decimal)  %d   maximum value (decimal)  %d", entry.getResultCurrent,
                             entry.getResultMax)
                      .c_str());
-        if (!g_vcpReadOptions.noMessage) {
+        if (!options.noMessage) {
             const wchar_t* pattern =
                 german ? L"getVCP 0x%02X\n%ls\n%ls\naktueller Wert (dezimal)  %d\nmaximaler Wert (dezimal)  %d"
                        : L"getVCP 0x%02X\n%ls\n%ls\ncurrent value (decimal)  %d\nmaximum value (decimal)  %d";
-            PrepareVcpMessage(text, FormatWide(pattern, code, entry.displayName.c_str(), VcpCodeDisplayName(vcp).c_str(),
-                                               entry.getResultCurrent, entry.getResultMax));
+            PrepareVcpMessage(text,
+                              FormatWide(pattern, code, entry.displayName.c_str(), VcpCodeDisplayName(vcp).c_str(),
+                                         entry.getResultCurrent, entry.getResultMax),
+                              false);
         }
         return;
     }
-    if (g_vcpReadOptions.noMessage) return;
+    if (options.noMessage) return;
     const wchar_t* pattern = german ? L"%ls\n%ls\ngetVCP 0x%02X kein Erfolg -> Error!" : L"%ls\n%ls\ngetVCP 0x%02X did not work -> Error!";
-    PrepareVcpMessage(text, FormatWide(pattern, entry.displayName.c_str(), VcpCodeDisplayName(vcp).c_str(), code));
+    PrepareVcpMessage(text, FormatWide(pattern, entry.displayName.c_str(), VcpCodeDisplayName(vcp).c_str(), code), true);
 }
 
 }  // namespace
@@ -128,11 +131,14 @@ std::wstring VcpCodeDisplayName(std::uint8_t code) {
     return std::wstring(name.begin(), name.end());
 }
 
-void PrepareVcpMessage(std::wstring title, std::wstring text) {
-    g_vcpMessage.title = std::move(title);
-    g_vcpMessage.text = std::move(text);
+void PrepareVcpMessage(std::wstring title, std::wstring text, bool failure) {
+    g_vcpMessage = {std::move(title), std::move(text), failure};
     MainWindowSetTimer(kTimerVcpMessage, kVcpMessageDelayMs);
 }
+
+const VcpMessage& PreparedVcpMessage() { return g_vcpMessage; }
+
+void ClearPreparedVcpMessage() { g_vcpMessage = VcpMessage{}; }
 
 void ExecutePendingRequests(MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor, ProbePolicy& policy) {
     if (entry.pendingFactoryReset) RunFactoryReset(entry, index, monitor, policy);

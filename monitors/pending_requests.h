@@ -13,25 +13,18 @@ struct ProbePolicy {
     std::int32_t pauseMs = 50;
 };
 
-// Set by whoever asks for a generic read before the pass that runs it.
-struct VcpReadOptions {
-    bool singleAttempt = false;  // one read instead of three
-    bool noMessage = false;      // store the result without preparing a message box
-};
-extern VcpReadOptions g_vcpReadOptions;
-
 // The message box a VCP request prepared; the main window shows it when timer 0x46 fires.
 struct VcpMessage {
     std::wstring title;
     std::wstring text;
+    bool failure = false;  // shown with a warning, even when the line wanted the value instead
 };
-extern VcpMessage g_vcpMessage;
 
-inline constexpr std::uint32_t kTimerVcpMessage = 0x46;
-inline constexpr std::uint32_t kTimerPowerRecheck = 0x44;
 
 // Stores the box and arms the main window's timer that shows it.
-void PrepareVcpMessage(std::wstring title, std::wstring text);
+void PrepareVcpMessage(std::wstring title, std::wstring text, bool failure);
+const VcpMessage& PreparedVcpMessage();
+void ClearPreparedVcpMessage();
 // The code's name from the VCP code table as the boxes show it: at most 35 characters.
 std::wstring VcpCodeDisplayName(std::uint8_t code);
 // printf-style formatting of the boxes' and log lines' texts (at most 1023 characters).

@@ -7,7 +7,7 @@
 #include <cwctype>
 #include <vector>
 
-#include "app/event_log.h"
+#include "log/event_log.h"
 #include "monitors/brightness.h"
 #include "monitors/capabilities.h"
 #include "monitors/known_monitors.h"

@@ -1,8 +1,7 @@
 #include <windows.h>
 
-#include "app/app_state.h"
-#include "app/forwarding.h"
 #include "platform/instance.h"
+#include "platform/main_window_handle_win32.h"
 
 namespace {
 // A hung running instance must not hold a second start beyond its promised 20 seconds.
@@ -17,7 +16,7 @@ bool InstanceSendLine(std::uintptr_t window, std::uint32_t origin, const char16_
     data.cbData = kForwardedBlockBytes;
     data.lpData = const_cast<char16_t*>(block);
     DWORD_PTR result = 0;
-    HWND sender = reinterpret_cast<HWND>(g_app.mainWindow);
+    HWND sender = MainWindowHandle();
     return SendMessageTimeoutW(target, WM_COPYDATA, reinterpret_cast<WPARAM>(sender), reinterpret_cast<LPARAM>(&data),
                                SMTO_NORMAL, kSendTimeoutMs, &result) != 0;
 }

@@ -2,9 +2,5 @@
 #pragma once
 #include <windows.h>
 
-#include "app/app_state.h"
-
-// Null before the window exists and once its destruction has begun.
-inline HWND MainWindowHandle() {
-    return reinterpret_cast<HWND>(g_app.mainWindow);
-}
+// Null before the window is attached and once its destruction has begun.
+HWND MainWindowHandle();

@@ -73,3 +73,41 @@
 #define IDM_EXIT 40074
 #define IDM_HIDE_PANEL 40075
 #define IDM_CHECK_UPDATE 40078
+
+// Commands posted to the main window that no menu carries
+#define IDM_REFRESH_PANEL 1049
+#define IDM_ROTATE_DISPLAY 1367
+
+#ifndef RC_INVOKED
+#include <cstdint>
+
+inline constexpr std::uint32_t kCommandShowPanel = IDM_SHOW_PANEL;
+inline constexpr std::uint32_t kCommandRunLine = IDM_RUN_COMMAND_LINE;
+inline constexpr std::uint32_t kCommandExit = IDM_EXIT;
+inline constexpr std::uint32_t kCommandHidePanel = IDM_HIDE_PANEL;
+inline constexpr std::uint32_t kCommandRefreshPanel = IDM_REFRESH_PANEL;
+inline constexpr std::uint32_t kCommandRotate = IDM_ROTATE_DISPLAY;
+
+// Timers of the main window. What each does, its period and whether it stops when it fires
+// are in app/timer_table.cpp.
+enum MainTimer : std::uint32_t {
+    kTimerResumeRestart = 0x03,
+    kTimerAudioReattach = 0x04,
+    kTimerHalfSecond = 0x06,
+    kTimerHiddenIconCheck = 0x07,
+    kTimerConsoleRestart = 0x0A,
+    kTimerTaskbarRestart = 0x0D,
+    kTimerInputRepeat = 0x0E,
+    kTimerTenSeconds = 0x0F,
+    kTimerBrightnessTransfer = 0x1E,
+    kTimerUpdateCheck = 0x2B,
+    kTimerFullScreen = 0x2C,
+    kTimerDuplicateNotice = 0x2D,
+    kTimerPowerRecheck = 0x44,
+    kTimerDisplayChangeCheck = 0x45,
+    kTimerVcpMessage = 0x46,
+    kTimerRereadValues = 0x48,
+    kTimerMonitorOnCheck = 0x4E,
+    kTimerValuesRestored = 0x51,
+};
+#endif

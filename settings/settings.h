@@ -111,3 +111,6 @@ struct Settings {
 };
 
 extern Settings g_settings;
+
+// The log path the event log chose when none was set; saved with the settings from then on.
+void SettingsSetLogFile(std::wstring path);

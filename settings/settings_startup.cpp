@@ -1,11 +1,9 @@
 #include "settings/settings_startup.h"
 
-#include "app/app_state.h"
-#include "app/event_log.h"
-#include "monitors/restart_request.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "settings/system_language.h"
+#include "settings/ui_language.h"
 
 void SettingsApplyBuiltInDefaults() { SettingsApplyDefaults(g_settings); }
 
@@ -21,7 +19,7 @@ std::uint16_t SettingsUiLanguage(const Settings& settings, std::uint16_t systemL
     return systemLanguage;
 }
 
-void SettingsChooseUiLanguage() { g_app.uiLanguage = SettingsUiLanguage(g_settings, SystemUiPrimaryLanguage()); }
+void SettingsChooseUiLanguage() { UiLanguageSet(SettingsUiLanguage(g_settings, SystemUiPrimaryLanguage())); }
 
 bool KnownMonitorsFull(const Settings& settings) {
     for (int slot = 0; slot < kKnownMonitorSlots; ++slot) {
@@ -34,9 +32,5 @@ bool SettingsSaveAtStartup() {
     const bool full = KnownMonitorsFull(g_settings);
     if (full) g_settingsStatus.dropKnownMonitors = true;
     SettingsSaveBoth();
-    if (!full) return false;
-    LogEvent(static_cast<std::uint32_t>(-1), -1, L"known-monitor-entries deleted because known full-> restart Lumistrand",
-             kLogNoOutcome, nullptr);
-    RequestRestart();
-    return true;
+    return full;
 }

@@ -7,7 +7,6 @@
 
 #include "settings/settings.h"
 
-inline constexpr std::uint16_t kLanguageEnglish = 0x09;
 // From this free slot on the list counts as full: the program drops it and restarts.
 inline constexpr int kKnownMonitorsFullFrom = 118;
 
@@ -25,7 +24,6 @@ void SettingsChooseUiLanguage();
 // No free slot, or the first free one at kKnownMonitorsFullFrom or later.
 bool KnownMonitorsFull(const Settings& settings);
 
-// Saves both files; when the known-monitor list is full they are saved without it, the
-// reason is logged and a restart is requested, so the successor starts with an empty list.
-// True when that restart was requested.
+// Saves both files; when the known-monitor list is full they are saved without it and the
+// result is true: the program must restart so that the successor starts with an empty list.
 bool SettingsSaveAtStartup();

@@ -1,11 +1,11 @@
 #include "settings/settings_store.h"
 
-#include "app/app_state.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
+#include "settings/ui_language.h"
 
 SettingsStatus g_settingsStatus;
 

@@ -6,11 +6,18 @@ struct MainWindowRecord {
     std::vector<MainWindowCall> calls;
     std::map<std::uint32_t, std::uint32_t> activeTimers;
     std::vector<PostedCommand> queue;  // posted and not yet taken
+    std::uintptr_t attached = 0;
 };
 
 MainWindowRecord g_window;
 
 }  // namespace
+
+void MainWindowAttach(std::uintptr_t window) { g_window.attached = window; }
+
+void MainWindowDetach() { g_window.attached = 0; }
+
+std::uintptr_t MainWindowId() { return g_window.attached; }
 
 void MainWindowSetTimer(std::uint32_t id, std::uint32_t milliseconds) {
     g_window.calls.push_back({MainWindowCallKind::SetTimer, id, milliseconds, 0});

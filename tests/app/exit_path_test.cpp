@@ -9,6 +9,7 @@
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/main_window_fake.h"

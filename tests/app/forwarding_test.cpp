@@ -80,11 +80,6 @@ TEST(LineOutcome, ExitCodeFollowsWhatTheLineAskedFor) {
 
     monitors.selectedMonitor = kMonitorCount;
     EXPECT_EQ(TakeLineOutcome(flags, monitors).exitCode, 0);
-
-    ClearErrorLevel(flags);
-    EXPECT_FALSE(TakeLineOutcome(flags, monitors).valueQueried);
-    EXPECT_EQ(flags.getVcpErrorLevel, 0);
-    EXPECT_FALSE(RestartAfterLine(kOriginStartup, TakeLineOutcome(flags, monitors)));
 }
 
 }  // namespace

@@ -4,12 +4,14 @@
 #include "app/exit_path.h"
 #include "app/main_window_work.h"
 #include "app/monitor_memory.h"
+#include "app/timer_table.h"
 #include "monitors/brightness.h"
 #include "monitors/discovery.h"
 #include "monitors/known_monitors.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "monitors/pending_requests.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/display_config_fake.h"
@@ -18,6 +20,14 @@
 #include "testing/sim/sim_model.h"
 
 namespace {
+
+// Runs a fired timer's work as the main window does; false when the id has none.
+bool RunTimer(std::uint32_t id) {
+    const MainWindowTimer* timer = FindMainWindowTimer(id);
+    if (timer == nullptr || timer->work == nullptr) return false;
+    timer->work();
+    return true;
+}
 
 constexpr std::uint8_t kBrightness = 0x10;
 constexpr std::uint8_t kContrast = 0x12;
@@ -117,7 +127,7 @@ TEST_F(MonitorWorkTest, ConfigurationCheckWritesBackWhatTheMonitorForgot) {
     EXPECT_TRUE(g_brightness.restoreHold);
     EXPECT_FALSE(g_monitors.forceReread || g_monitors.quickRecheck);
 
-    EXPECT_TRUE(RunMonitorTimer(kTimerValuesRestored));
+    EXPECT_TRUE(RunTimer(kTimerValuesRestored));
     EXPECT_FALSE(g_brightness.restoreHold);
 }
 
@@ -150,17 +160,17 @@ TEST_F(MonitorWorkTest, TimersReadWhatChangedBehindTheProgramsBack) {
     DiscoverMonitors(false);
     ASSERT_EQ(g_monitors.entries[0].brightness, 75) << "an ordinary pass reads nothing again";
 
-    EXPECT_TRUE(RunMonitorTimer(kTimerPowerRecheck));
+    EXPECT_TRUE(RunTimer(kTimerPowerRecheck));
     EXPECT_FALSE(g_monitors.entries[1].powerOn);
     EXPECT_FALSE(MonitorListIsChecked(1));
 
-    EXPECT_TRUE(RunMonitorTimer(kTimerRereadValues));
+    EXPECT_TRUE(RunTimer(kTimerRereadValues));
     EXPECT_EQ(g_monitors.entries[0].brightness, 20);
     EXPECT_EQ(MonitorListCell(0, kColumnBrightness), L"20");
     EXPECT_EQ(FakeMonitorListViewSelected(), 0);
     EXPECT_FALSE(g_monitors.forceReread || g_monitors.powerRecheck);
 
-    EXPECT_FALSE(RunMonitorTimer(0x47));
+    EXPECT_FALSE(RunTimer(0x47));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/app_state.h"
 #include "app/forwarding.h"
 #include "app/restart_marker.h"
+#include "res/resource.h"
 #include "testing/fakes/files_fake.h"
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
@@ -29,7 +30,7 @@ protected:
         FakeInstanceReset();
         FakeMainWindowReset();
         g_app = AppState{};
-        g_app.mainWindow = 0x5150;
+        MainWindowAttach(0x5150);
     }
     void TearDown() override { std::filesystem::remove_all(roaming_); }
 

@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-#include "app/event_log.h"
+#include "log/event_log.h"
+#include "res/resource.h"
 #include "tests/brightness/brightness_fixture.h"
 #include "testing/fakes/shell_fake.h"
 

@@ -19,7 +19,7 @@
 #include "testing/fakes/control_panel_fake.h"
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
-#include "testing/fakes/restart_request_fake.h"
+#include "testing/fakes/requests_fake.h"
 #include "testing/sim/sim_model.h"
 #include "vcp/vcp_code_table.h"
 
@@ -29,16 +29,15 @@ protected:
         FakeClockReset();
         FakeMainWindowReset();
         FakeControlPanelReset();
-        FakeRestartReset();
+        FakeRequestsReset();
         FakeInstanceReset();
         SimReset();
         VcpCodeTableBuild();
         g_monitors = MonitorTable{};
         g_settings = Settings{};
-        g_interpreter = InterpreterFlags{};
+        InterpreterReset();
         g_app = AppState{};
-        g_vcpMessage = VcpMessage{};
-        g_vcpReadOptions = VcpReadOptions{};
+        ClearPreparedVcpMessage();
         MonitorListClear();
     }
 

@@ -7,6 +7,7 @@
 #include "app/forwarding.h"
 #include "commands/monitor_limits.h"
 #include "commands/vcp_message_box.h"
+#include "res/resource.h"
 #include "testing/fakes/instance_fake.h"
 #include "tests/commands/command_fixture.h"
 
@@ -123,10 +124,10 @@ TEST_F(CommandTest, SelectorKeepsTheTargetForLaterLinesAndRefreshesThePanel) {
     const auto posted = FakeMainWindowTakePostedCommands();
     ASSERT_EQ(posted.size(), 1u);
     EXPECT_EQ(posted[0].commandId, 1049u);
-    EXPECT_EQ(g_interpreter.monitorNamedInLine, 1);
+    EXPECT_EQ(InterpreterState().monitorNamedInLine, 1);
     Run(L"c 30");
     EXPECT_EQ(Writes(), Writes_{C(1, 30)});
-    EXPECT_EQ(g_interpreter.monitorNamedInLine, 0);
+    EXPECT_EQ(InterpreterState().monitorNamedInLine, 0);
 }
 
 TEST_F(CommandTest, ErrorLevelCommandsReportTheTargetsValues) {
@@ -136,33 +137,32 @@ TEST_F(CommandTest, ErrorLevelCommandsReportTheTargetsValues) {
         std::int32_t exitCode;
     } cases[] = {{L"d", 75}, {L"e", 50}, {L"2 d", 60}, {L"get_VCP 0x12", 50}, {L"1 get_vcp 10", 75}, {L"b 40", 0}};
     for (const Case& c : cases) {
-        ClearErrorLevel(g_interpreter);
+        InterpreterClearErrorLevel();
         Run(c.line);
-        const LineOutcome outcome = TakeLineOutcome(g_interpreter, g_monitors);
+        const LineOutcome outcome = TakeLineOutcome(InterpreterState(), g_monitors);
         EXPECT_EQ(outcome.exitCode, c.exitCode) << c.line;
         EXPECT_EQ(outcome.valueQueried, c.exitCode != 0) << c.line;
     }
     // Even when nothing else clears it, a get_VCP does not outlive its line.
     Run(L"get_vcp 0x12");
-    g_interpreter.errorLevelRequested = 0;
     Run(L"D");
-    EXPECT_EQ(TakeLineOutcome(g_interpreter, g_monitors).exitCode, 40);  // the brightness of "b 40"
+    EXPECT_EQ(TakeLineOutcome(InterpreterState(), g_monitors).exitCode, 40);  // the brightness of "b 40"
 }
 
 TEST_F(CommandTest, GetVcpPreparesTheResultBoxAndGetVcpAsErrorLevelHidesIt) {
     Discover();
     Run(L"getVCP 0x12");
-    EXPECT_EQ(g_interpreter.getVcpErrorLevel, 0);
+    EXPECT_EQ(InterpreterState().getVcpErrorLevel, 0);
     EXPECT_TRUE(FakeMainWindowTimerActive(kTimerVcpMessage));
-    EXPECT_EQ(g_vcpMessage.title, L"getVCP 0x12");
-    EXPECT_EQ(g_vcpMessage.text.substr(g_vcpMessage.text.find(L"\nContrast\n")),
+    EXPECT_EQ(PreparedVcpMessage().title, L"getVCP 0x12");
+    EXPECT_EQ(PreparedVcpMessage().text.substr(PreparedVcpMessage().text.find(L"\nContrast\n")),
               L"\nContrast\ncurrent value (decimal)  50\nmaximum value (decimal)  100");
 
     EXPECT_EQ(PreparedVcpBoxStyle(), VcpBoxStyle::Plain);
 
     Run(L"get_VCP 0x12");
-    EXPECT_EQ(g_interpreter.getVcpErrorLevel, 1);
-    EXPECT_EQ(g_interpreter.errorLevelRequested, 1);
+    EXPECT_EQ(InterpreterState().getVcpErrorLevel, 1);
+    EXPECT_EQ(InterpreterState().errorLevelRequested, 1);
     EXPECT_EQ(PreparedVcpBoxStyle(), VcpBoxStyle::None);
     // a monitor that does not answer is reported even then
     Run(L"2 get_VCP 0x62");
@@ -174,9 +174,9 @@ TEST_F(CommandTest, TableCodesAreRefusedWithAnErrorBox) {
     Run(L"getvcp 0x73 b 20");
     EXPECT_TRUE(Writes().empty());
     EXPECT_EQ(Count("GetVCPFeatureAndVCPFeatureReply"), 0);
-    EXPECT_EQ(g_vcpMessage.title, L"getVCP 0x73");
-    EXPECT_NE(g_vcpMessage.text.find(L"LUT Size\ngetVCP 0x73 is a table-VCP-code,"), std::wstring::npos);
-    EXPECT_NE(g_vcpMessage.text.find(L"Error"), std::wstring::npos);
+    EXPECT_EQ(PreparedVcpMessage().title, L"getVCP 0x73");
+    EXPECT_NE(PreparedVcpMessage().text.find(L"LUT Size\ngetVCP 0x73 is a table-VCP-code,"), std::wstring::npos);
+    EXPECT_NE(PreparedVcpMessage().text.find(L"Error"), std::wstring::npos);
     EXPECT_TRUE(FakeMainWindowTimerActive(kTimerVcpMessage));
 }
 
@@ -192,7 +192,7 @@ TEST_F(CommandTest, RelativeSetVcpReadsFirstSilentlyThenReadsBack) {
     EXPECT_EQ(Entry(0).getResultCopy, 85);
     EXPECT_FALSE(FakeMainWindowTimerActive(kTimerVcpMessage));
     EXPECT_TRUE(FakeMainWindowTimerActive(0x48));
-    EXPECT_EQ(g_interpreter.silentVcpRead, 0);
+    EXPECT_EQ(InterpreterState().silentVcpRead, 0);
 }
 
 // The line a toggle handed to the main window as a line from inside, "<none>" without one.
@@ -247,7 +247,7 @@ TEST_F(CommandTest, SystemCommandsPostToTheMainWindow) {
         const wchar_t* line;
         std::uint32_t command;
         std::intptr_t lParam;
-    } cases[] = {{L"x", 40067, 0}, {L"w", 1367, 0}, {L"q b 10", 40074, 3}};
+    } cases[] = {{L"x", 40067, 0}, {L"w", 1367, 0}};
     for (const Case& c : cases) {
         Run(c.line);
         const auto posted = FakeMainWindowTakePostedCommands();
@@ -255,7 +255,8 @@ TEST_F(CommandTest, SystemCommandsPostToTheMainWindow) {
         EXPECT_EQ(posted[0].commandId, c.command) << c.line;
         EXPECT_EQ(posted[0].lParam, c.lParam) << c.line;
     }
-    EXPECT_TRUE(g_app.quietExit);
+    Run(L"q b 10");
+    EXPECT_EQ(FakeQuietExitRequests(), 1u);
     EXPECT_TRUE(Writes().empty());
     Run(L"z b 10");
     EXPECT_EQ(FakeRestartRequests(), 1u);
@@ -294,7 +295,7 @@ TEST_F(CommandTest, MonitorLimitsFromTheSettingsMoveValuesAndKeepTheSelection) {
     EXPECT_EQ(Entry(1).brightnessLimitMin, 10);
     EXPECT_EQ(Entry(1).brightnessLimitMax, 40);
     EXPECT_EQ(g_monitors.selectedMonitor, 0);
-    EXPECT_EQ(g_interpreter.interactiveSelection, 1);
+    EXPECT_EQ(InterpreterState().interactiveSelection, 1);
     EXPECT_TRUE(FakeMainWindowTakePostedCommands().empty());
 }
 

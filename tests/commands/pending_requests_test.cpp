@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "res/resource.h"
+#include "settings/ui_language.h"
 #include "tests/commands/command_fixture.h"
 
 namespace {
@@ -72,16 +74,16 @@ TEST_F(CommandTest, GenericGetOfATableCodeOrAMissingCodeDoesNoReadOrReportsTheEr
     DiscoverMonitors(false);
     EXPECT_EQ(Count("GetVCPFeatureAndVCPFeatureReply", 0x62), 3);
     EXPECT_TRUE(FakeMainWindowTimerActive(kTimerVcpMessage));
-    EXPECT_EQ(g_vcpMessage.text.substr(g_vcpMessage.text.find(L'\n')),
+    EXPECT_EQ(PreparedVcpMessage().text.substr(PreparedVcpMessage().text.find(L'\n')),
               L"\nAudio: Speaker Volume\ngetVCP 0x62 did not work -> Error!");
 
-    g_vcpReadOptions.singleAttempt = true;
-    g_app.uiLanguage = kLanguageGerman;
+    Entry(1).pendingGetOptions.singleAttempt = true;
+    UiLanguageSet(kLanguageGerman);
     SimClearTransactions();
     Entry(1).pendingGetCode = 0x62;
     DiscoverMonitors(false);
     EXPECT_EQ(Count("GetVCPFeatureAndVCPFeatureReply", 0x62), 1);
-    EXPECT_NE(g_vcpMessage.text.find(L"getVCP 0x62 kein Erfolg -> Error!"), std::wstring::npos);
+    EXPECT_NE(PreparedVcpMessage().text.find(L"getVCP 0x62 kein Erfolg -> Error!"), std::wstring::npos);
 }
 
 struct PowerCase {

@@ -1,4 +1,4 @@
-#include "app/event_log.h"
+#include "log/event_log.h"
 
 #include <gtest/gtest.h>
 
@@ -72,8 +72,8 @@ TEST_F(EventLogFile, FirstLineCreatesDefaultFileWithMarkAndHeader) {
 }
 
 TEST_F(EventLogFile, MonitorNameAndDeviceIdComeFromTheTable) {
-    g_monitors.entries[1].displayName = L"DellU2414H";
-    g_monitors.cloneMode = true;
+    LogSetMonitorName(1, L"DellU2414H");
+    LogSetDuplicateMode(true);
     LogEvent(0xABCD12, 1, L"GetMonitorBrightness", 0, L"value 5");
     LogEvent(0xABCD12, 2, L"x", -1, nullptr);  // entry 2 has no name
     const std::string bytes = ReadBytes(DefaultLog());

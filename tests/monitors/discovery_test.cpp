@@ -12,11 +12,12 @@
 #include "monitors/monitor_table.h"
 #include "monitors/panel_refresh.h"
 #include "settings/settings.h"
+#include "settings/ui_language.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/control_panel_fake.h"
 #include "testing/fakes/display_config_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
-#include "testing/fakes/restart_request_fake.h"
+#include "testing/fakes/requests_fake.h"
 #include "testing/sim/sim_config.h"
 #include "testing/sim/sim_model.h"
 
@@ -32,11 +33,11 @@ protected:
         SimReset();
         FakeClockReset();
         FakeControlPanelReset();
-        FakeRestartReset();
+        FakeRequestsReset();
         FakeDisplayConfigReset();
         g_monitors = MonitorTable{};
         g_settings = Settings{};
-        g_app.uiLanguage = 0;
+        UiLanguageSet(0);
         MonitorListClear();
         FakeMonitorListViewReset();
         // Identification is not there yet to tell the monitors apart.
@@ -348,7 +349,7 @@ TEST_F(Discovery, RunningPassRefusesASecond) {
 
 TEST_F(Discovery, PanelShowsTheSelectedMonitorInTheUsersLanguage) {
     g_monitors.selectedMonitor = 0;
-    g_app.uiLanguage = kLanguageGerman;
+    UiLanguageSet(kLanguageGerman);
     DiscoverMonitors(false);
     EXPECT_EQ(FakeSliderPosition(kSliderBrightness), 25);
     EXPECT_EQ(FakeSliderPosition(kSliderContrast), 50);

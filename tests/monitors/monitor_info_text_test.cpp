@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "monitors/monitor_info_text.h"
 #include "monitors/monitor_table.h"
+#include "settings/ui_language.h"
 
 namespace {
 
@@ -19,14 +20,14 @@ TEST(MonitorInfoText, KnownFactsOnlyInTheUsersLanguage) {
     entry.gdiDeviceName = L"DISPLAY2";
     entry.monitorRect = {1920, 0, 5760, 2160};
 
-    g_app.uiLanguage = 0;
+    UiLanguageSet(0);
     MonitorInfoText info = BuildMonitorInfoText(1);
     EXPECT_EQ(info.title, L"DISPLAY2\t      3840 x 2160");
     EXPECT_EQ(info.text,
               L"Monitorname    \t DELL U2424H\nManufacturerID \t DEL\nConnection     \t HDMI (GeForce)\n"
               L"Active hours   \t 1234\nProduction year\t 2023\n\nRight click  ->\t change monitorname, dim monitor");
 
-    g_app.uiLanguage = kLanguageGerman;
+    UiLanguageSet(kLanguageGerman);
     entry.weekOfManufacture = 7;
     entry.usageHours = 0;
     entry.gpuAdapterName.clear();
@@ -34,7 +35,7 @@ TEST(MonitorInfoText, KnownFactsOnlyInTheUsersLanguage) {
     EXPECT_EQ(info.text,
               L"Monitorname    \t DELL U2424H\nHerstellerID   \t DEL\nAnschluss      \t HDMI\n"
               L"Herstellung    \t 2023 (Woche 7)\n\nRechtsklick  ->\t Monitorname \u00E4ndern, Abdunkeln");
-    g_app.uiLanguage = 0;
+    UiLanguageSet(0);
     EXPECT_TRUE(BuildMonitorInfoText(10).text.empty());
 }
 

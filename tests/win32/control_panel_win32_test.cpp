@@ -34,12 +34,12 @@ TEST(ControlPanelControls, SlidersTextsVisibilityAndChoiceListsReachTheirControl
     SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
 
     // Without a main window every call is a quiet no-op.
-    g_app.mainWindow = 0;
+    MainWindowDetach();
     ControlSetSlider(1038, 40);
     EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 0);
     EXPECT_FALSE(ControlPanelIsVisible());
 
-    g_app.mainWindow = reinterpret_cast<std::uintptr_t>(parent);
+    MainWindowAttach(reinterpret_cast<std::uintptr_t>(parent));
     ControlSetSlider(1038, 25);
     ControlSetText(1002, L"Brightness 75");
     ControlSetChecked(1037, true);
@@ -65,7 +65,7 @@ TEST(ControlPanelControls, SlidersTextsVisibilityAndChoiceListsReachTheirControl
     ComboClear(1113);
     EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 0);
 
-    g_app.mainWindow = 0;
+    MainWindowDetach();
     DestroyWindow(parent);
 }
 

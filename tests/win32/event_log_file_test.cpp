@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/event_log.h"
+#include "log/event_log.h"
 #include "monitors/monitor_table.h"
 #include "settings/settings.h"
 
@@ -70,7 +70,7 @@ protected:
 };
 
 TEST_F(EventLogWin32, NewFileHoldsMarkHeaderAndLines) {
-    g_monitors.entries[0].displayName = L"Dell";
+    LogSetMonitorName(0, L"Dell");
     EXPECT_EQ(LogEvent(0xFFFFFFFFu, 0, L"SetMonitorBrightness", 1, nullptr), 1);
     EXPECT_EQ(LogEvent(0xFFFFFFFFu, -1, nullptr, -1, L"\x00E4nderung"), -1);
 

@@ -11,6 +11,7 @@
 #include "app/main_window_win32.h"
 #include "commands/interpreter.h"
 #include "monitors/monitor_table.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -61,7 +61,7 @@ TEST(MonitorListView, MirrorsTheRowsAndReportsOnlyTheUsersTicks) {
     const HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, 0, 0,
                                       400, 200, parent, reinterpret_cast<HMENU>(1001), windowClass.hInstance, nullptr);
     ASSERT_NE(list, nullptr);
-    g_app.mainWindow = reinterpret_cast<std::uintptr_t>(parent);
+    MainWindowAttach(reinterpret_cast<std::uintptr_t>(parent));
     MonitorListViewSetUp(list);
 
     MonitorListClear();
@@ -92,7 +92,7 @@ TEST(MonitorListView, MirrorsTheRowsAndReportsOnlyTheUsersTicks) {
 
     MonitorListClear();
     EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
-    g_app.mainWindow = 0;
+    MainWindowDetach();
     DestroyWindow(parent);
 }
 

@@ -6,11 +6,18 @@
 #include "platform/clock.h"
 
 inline constexpr std::int32_t kLogNoOutcome = -1;
+// As many monitors as the monitor table holds.
+inline constexpr std::int32_t kLoggedMonitors = 10;
 
 // Returns outcome unchanged in every case, so an operation and its log line can be one expression.
 // deviceId -1 and monitorIndex -1 mean none; text and extraText may be null.
 std::int32_t LogEvent(std::uint32_t deviceId, std::int32_t monitorIndex, const wchar_t* text,
                       std::int32_t outcome, const wchar_t* extraText);
+
+// Discovery tells the log each monitor's display name and whether the displays are
+// duplicated (then lines carry the caller's device id).
+void LogSetMonitorName(std::int32_t monitorIndex, const std::wstring& name);
+void LogSetDuplicateMode(bool duplicateMode);
 
 // The line as written, CR LF included. monitorName is the display name of the caller's monitor
 // (empty when it gave none); deviceId is written only when duplicateMode is set.

@@ -1,10 +1,10 @@
-#include "app/event_log.h"
+#include "log/event_log.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cwchar>
 
-#include "monitors/monitor_table.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "settings/settings.h"
@@ -14,6 +14,10 @@ namespace {
 constexpr std::size_t kFieldLimit = 520;
 constexpr std::size_t kExtraLimit = 4096;
 constexpr int kAsideNames = 1000;
+
+// Pushed by discovery where it learns them, so a line can name its monitor.
+std::array<std::wstring, kLoggedMonitors> g_monitorNames;
+bool g_duplicateMode = false;
 
 void AppendField(std::wstring& line, std::wstring field) {
     if (field.size() > kFieldLimit) field.resize(kFieldLimit);
@@ -33,7 +37,7 @@ std::wstring LogPath() {
         if (roaming.empty()) return {};
         const std::wstring folder = roaming + L"\\Lumistrand";
         FolderCreate(folder);
-        g_settings.logfile = folder + L"\\Lumistrand.txt";
+        SettingsSetLogFile(folder + L"\\Lumistrand.txt");
     }
     return g_settings.logfile;
 }
@@ -139,9 +143,9 @@ std::int32_t LogEvent(std::uint32_t deviceId, std::int32_t monitorIndex, const w
             continue;
         }
         std::wstring name;
-        if (monitorIndex >= 0 && monitorIndex < kMonitorCount) name = g_monitors.entries[monitorIndex].displayName;
+        if (monitorIndex >= 0 && monitorIndex < kLoggedMonitors) name = g_monitorNames[static_cast<std::size_t>(monitorIndex)];
         std::wstring buffer = isNew ? LogFileHeader() : std::wstring();
-        buffer += FormatLogLine(ProcessCurrentId(), now, g_monitors.cloneMode, deviceId, name, text, outcome, extraText);
+        buffer += FormatLogLine(ProcessCurrentId(), now, g_duplicateMode, deviceId, name, text, outcome, extraText);
         const std::string bytes = EncodeUtf16Le(buffer);
         FileAppend(file, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
         FileClose(file);
@@ -149,3 +153,9 @@ std::int32_t LogEvent(std::uint32_t deviceId, std::int32_t monitorIndex, const w
     }
     return outcome;
 }
+
+void LogSetMonitorName(std::int32_t monitorIndex, const std::wstring& name) {
+    if (monitorIndex >= 0 && monitorIndex < kLoggedMonitors) g_monitorNames[static_cast<std::size_t>(monitorIndex)] = name;
+}
+
+void LogSetDuplicateMode(bool duplicateMode) { g_duplicateMode = duplicateMode; }

@@ -1,0 +1,62 @@
+#include "app/timer_table.h"
+
+#include "app/exit_path.h"
+#include "app/main_window_work.h"
+#include "commands/vcp_message_box.h"
+#include "log/event_log.h"
+#include "monitors/brightness.h"
+#include "platform/main_window.h"
+#include "platform/requests.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr wchar_t kTaskbarRestart[] = L"TaskbarCreated message received 5 seconds ago -> now restart Lumistrand";
+constexpr wchar_t kConsoleRestart[] = L"WTS_CONSOLE_CONNECT message received 5 seconds ago -> now restart Lumistrand";
+constexpr wchar_t kResumeRestart[] = L"PBT_APMRESUMEAUTOMATIC message received 5 seconds ago -> now restart Lumistrand";
+constexpr wchar_t kDisplayChangeCheck[] = L"WM_DISPLAYCHANGE 10 seconds ago -> now check if configuration has changed";
+constexpr wchar_t kMonitorOnCheck[] = L"MONITOR_POWER_ON ON 20 seconds ago -> now check if configuration has changed";
+
+template <const wchar_t* reason>
+void RestartForSystemEvent() {
+    LogEvent(static_cast<std::uint32_t>(-1), -1, reason, kLogNoOutcome, nullptr);
+    RequestRestart();
+}
+
+template <const wchar_t* reason>
+void CheckConfigurationForSystemEvent() {
+    LogEvent(static_cast<std::uint32_t>(-1), -1, reason, kLogNoOutcome, nullptr);
+    MainWindowPostCommand(kCommandExit, kExitConfigurationCheck);
+}
+
+constexpr MainWindowTimer kTimers[] = {
+    {kTimerInputRepeat, 200, false, nullptr},
+    {kTimerHalfSecond, 500, false, nullptr},
+    {kTimerFullScreen, 1000, false, nullptr},
+    {kTimerHiddenIconCheck, 5000, false, nullptr},
+    {kTimerTenSeconds, 10000, false, nullptr},
+    {kTimerUpdateCheck, 12000, true, nullptr},
+    {kTimerDuplicateNotice, 15000, true, nullptr},
+    {kTimerResumeRestart, 0, true, RestartForSystemEvent<kResumeRestart>},
+    {kTimerAudioReattach, 0, true, nullptr},
+    {kTimerConsoleRestart, 0, true, RestartForSystemEvent<kConsoleRestart>},
+    {kTimerTaskbarRestart, 0, true, RestartForSystemEvent<kTaskbarRestart>},
+    {kTimerBrightnessTransfer, 0, true, TransferBrightness},
+    {kTimerPowerRecheck, 0, true, RecheckPowerStates},
+    {kTimerDisplayChangeCheck, 0, true, CheckConfigurationForSystemEvent<kDisplayChangeCheck>},
+    {kTimerVcpMessage, 0, true, ShowPreparedVcpBox},
+    {kTimerRereadValues, 0, true, RereadAllValues},
+    {kTimerMonitorOnCheck, 0, true, CheckConfigurationForSystemEvent<kMonitorOnCheck>},
+    {kTimerValuesRestored, 0, true, EndRestoreHold},
+};
+
+}  // namespace
+
+std::span<const MainWindowTimer> MainWindowTimers() { return kTimers; }
+
+const MainWindowTimer* FindMainWindowTimer(std::uint32_t id) {
+    for (const MainWindowTimer& timer : kTimers) {
+        if (timer.id == id) return &timer;
+    }
+    return nullptr;
+}

@@ -1,3 +1,0 @@
-#include "monitors/icons_update.h"
-
-void UpdateIcons() {}

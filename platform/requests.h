@@ -1,0 +1,38 @@
+// Requests that lower floors send to the floors above them: restarting, ending quietly,
+// running a line, redrawing the icons and showing a balloon. Each is implemented by its
+// owner (app/, tray/); host tests link testing/fakes/requests_fake.cpp for the ones whose
+// owner is Windows-only, which records them.
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+// The program ends and a fresh copy takes over; the caller has logged its reason.
+void RequestRestart();
+// True once a restart was requested and the program is on its way out.
+bool RestartIsPending();
+
+// Ends the program without asking (the command `q`).
+void RequestQuietExit();
+
+// Normalises text and hands it to this instance's main window (origin: platform/instance.h).
+// A line starting with "!" is run as a batch file instead and never reaches the window.
+void SubmitCommandLine(std::wstring_view text, std::uint32_t origin);
+
+// Redraws the notification icons from the monitor table.
+void UpdateIcons();
+
+enum class NotificationKind : std::int32_t {
+    Brightness = 0,
+    Contrast = 1,
+    Volume = 2,
+    HideOnly = 3,
+    Red = 5,
+    Green = 6,
+    Blue = 7,
+    MainValues = 8,  // brightness, contrast and volume together
+    Speaker = 9,
+    Saturation = 10,
+};
+
+// A balloon after a value change, when the control panel is hidden and balloons are on.
+void ShowNotification(NotificationKind kind);

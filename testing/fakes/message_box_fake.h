@@ -1,0 +1,15 @@
+// Records the message boxes portable code shows.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/message_box.h"
+
+struct ShownMessageBox {
+    std::wstring title;
+    std::wstring text;
+    bool warning = false;
+};
+
+void FakeMessageBoxReset();
+const std::vector<ShownMessageBox>& FakeMessageBoxesShown();
