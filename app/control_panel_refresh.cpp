@@ -3,11 +3,11 @@
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
-#include "monitors/panel_refresh.h"
+#include "platform/requests.h"
 
 void ShowSelectedMonitor() {
     if (!MonitorListSelect(g_monitors.selectedMonitor)) return;
-    RefreshPanelValues(g_monitors.selectedMonitor);
+    PanelShowValues(g_monitors.selectedMonitor);
 }
 
 void RefreshControlPanel() {

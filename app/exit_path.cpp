@@ -70,7 +70,7 @@ bool FinishExit(std::intptr_t kind, bool panelWasVisible) {
     if (kind == kExitConfigurationCheck && !g_app.configurationChanged) {
         if (g_settings.restorevalues && !g_monitors.cloneMode) {
             MainWindowSetTimer(kTimerValuesRestored, kValuesRestoredMs);
-            g_brightness.restoreHold = true;
+            BrightnessHoldBalloons(true);
             RestoreRememberedValues(RestoreMoment::ConfigurationCheck);
         }
         return false;

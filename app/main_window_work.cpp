@@ -41,7 +41,7 @@ void RecheckPowerStates() {
     RefreshControlPanel();
 }
 
-void EndRestoreHold() { g_brightness.restoreHold = false; }
+void EndRestoreHold() { BrightnessHoldBalloons(false); }
 
 void OnPowerCheckBoxClicked(std::int32_t row, bool checked, bool ctrlAndShiftHeld) {
     if (row < 0 || row >= MonitorListRowCount()) return;

@@ -4,6 +4,7 @@
 #include "app/forwarding.h"
 #include "app/main_window_win32.h"
 #include "app/restart.h"
+#include "platform/main_window_handle_win32.h"
 #include "platform/requests.h"
 
 namespace {

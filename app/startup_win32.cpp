@@ -23,6 +23,7 @@
 #include "settings/settings.h"
 #include "settings/settings_startup.h"
 #include "settings/settings_store.h"
+#include "settings/texts.h"
 #include "settings/ui_language.h"
 #include "vcp/vcp_code_table.h"
 
@@ -212,7 +213,7 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
 
     if (!IsWindows7OrLater()) {
         MessageBoxW(nullptr,
-                    UiIsGerman() ? L"Lumistrand erfordert mindestens Windows 7" : L"Lumistrand requires at least Windows 7",
+                    UiText(TextId::RequiresWindows7),
                     L"", MB_OK | MB_ICONWARNING);
         return 0;
     }

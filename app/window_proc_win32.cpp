@@ -16,8 +16,10 @@
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_list_win32.h"
 #include "monitors/pending_requests.h"
+#include "platform/main_window_handle_win32.h"
 #include "platform/main_window.h"
 #include "res/resource.h"
+#include "settings/texts.h"
 #include "settings/ui_language.h"
 
 namespace {
@@ -41,9 +43,7 @@ LRESULT OnCopyData(const COPYDATASTRUCT* data) {
 bool ConfirmExit(HWND window) {
     if (g_app.exitConfirmationShowing) return false;
     g_app.exitConfirmationShowing = true;
-    const wchar_t* text = UiIsGerman() ? L"Wollen Sie Lumistrand wirklich beenden ?"
-                                       : L"Do you really want to terminate Lumistrand ?";
-    const int answer = SHMessageBoxCheckW(window, text, L"Lumistrand 7.2", MB_OKCANCEL | MB_ICONQUESTION, IDOK,
+    const int answer = SHMessageBoxCheckW(window, UiText(TextId::ConfirmExit), L"Lumistrand 7.2", MB_OKCANCEL | MB_ICONQUESTION, IDOK,
                                           kExitQuestionValue);
     g_app.exitConfirmationShowing = false;
     return answer == IDOK;

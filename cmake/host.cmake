@@ -9,6 +9,7 @@ set(LUMISTRAND_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fn
 lumistrand_collect(PORTABLE_SOURCES WIN32_SOURCES)
 file(GLOB_RECURSE FAKE_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/testing/fakes/*.cpp ${CMAKE_SOURCE_DIR}/testing/sim/*.cpp)
+list(APPEND FAKE_SOURCES ${CMAKE_SOURCE_DIR}/testing/program_state.cpp)
 list(FILTER FAKE_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
 
 add_library(lumistrand_core STATIC ${PORTABLE_SOURCES} ${FAKE_SOURCES})

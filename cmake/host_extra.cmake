@@ -23,3 +23,5 @@ endif()
 include(${CMAKE_SOURCE_DIR}/cmake/bench_host.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/cmake/bench_setters.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/cmake/fuzz.cmake OPTIONAL)
+
+add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-layers.sh ${CMAKE_SOURCE_DIR})

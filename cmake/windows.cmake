@@ -52,13 +52,14 @@ add_subdirectory(${LUMISTRAND_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLU
 # Windows-side tests: window procedures, dialogs, resources, XmlLite, GDI, files.
 # They link everything except the entry point, so wWinMain must stay alone in its file.
 file(GLOB LUMISTRAND_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
-add_executable(lumistrand_win32_tests ${LUMISTRAND_WIN32_TESTS} ${LUMISTRAND_RESOURCES})
+add_executable(lumistrand_win32_tests ${LUMISTRAND_WIN32_TESTS} ${LUMISTRAND_RESOURCES}
+  ${CMAKE_SOURCE_DIR}/testing/program_state.cpp ${CMAKE_SOURCE_DIR}/testing/wine/reset_system_win32.cpp)
 target_link_libraries(lumistrand_win32_tests PRIVATE lumistrand_win gtest_main)
 
 # End-to-end tests: start the real Lumistrand.exe next to the simulated dxva2.dll. They see
 # the program only from outside, so they link the harness and none of the program's code.
 file(GLOB LUMISTRAND_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
-file(GLOB LUMISTRAND_E2E_HARNESS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/testing/wine/*_win32.cpp)
+file(GLOB LUMISTRAND_E2E_HARNESS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/testing/wine/e2e_*_win32.cpp)
 add_executable(lumistrand_e2e_tests ${LUMISTRAND_E2E_TESTS} ${LUMISTRAND_E2E_HARNESS})
 target_include_directories(lumistrand_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(lumistrand_e2e_tests PRIVATE ${LUMISTRAND_WARNINGS} -municode)

@@ -5,12 +5,9 @@
 #include "commands/interpreter.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
-#include "monitors/panel_refresh.h"
 #include "platform/main_window.h"
+#include "platform/requests.h"
 #include "res/resource.h"
-
-namespace {
-}
 
 MonitorEntry& TargetEntry() {
     const std::int32_t index = std::clamp(g_monitors.selectedMonitor, 0, kMonitorCount - 1);
@@ -22,6 +19,6 @@ void ChooseMonitor(std::int32_t index) {
     InterpreterNoteMonitorNamed();
     if (InterpreterState().interactiveSelection == 0) return;
     MonitorListSelect(index);
-    RefreshPanelValues(index);
+    PanelShowValues(index);
     MainWindowPostCommand(kCommandRefreshPanel, 0);
 }

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/main_window.h"
 #include "res/resource.h"
+#include "settings/texts.h"
 #include "settings/ui_language.h"
 #include "vcp/vcp_code_table.h"
 
@@ -30,9 +31,7 @@ bool ReadCode(const wchar_t*& p, std::uint8_t& code) {
 // Table codes need a data block that the language cannot give; the user is told so.
 bool RefuseTableCode(std::uint8_t code, const wchar_t* word) {
     if (VcpLookup(code).type != "T") return false;
-    const wchar_t* pattern = UiIsGerman()
-                                 ? L"%ls\n%ls\n%ls 0x%02X ist ein table-VCP-code,\nbraucht Datenblock, nicht unterst\u00fctzt-> Error!"
-                                 : L"%ls\n%ls\n%ls 0x%02X is a table-VCP-code,\nneeds a data block, not supported-> Error!";
+    const wchar_t* pattern = UiText(TextId::VcpTableCodeRefused);
     PrepareVcpMessage(FormatWide(L"%ls 0x%02X", word, code),
                       FormatWide(pattern, TargetEntry().displayName.c_str(), VcpCodeDisplayName(code).c_str(), word, code),
                       true);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cwctype>
 #include <optional>
 
 #include "log/event_log.h"
@@ -10,7 +9,6 @@
 #include "monitors/laptop_panel.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
-#include "monitors/panel_refresh.h"
 #include "monitors/percent.h"
 #include "monitors/visit.h"
 #include "platform/clock.h"
@@ -19,12 +17,11 @@
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_keys.h"
-#include "settings/ui_language.h"
 #include "platform/requests.h"
 
-BrightnessState g_brightness;
-
 namespace {
+
+bool g_balloonsHeld = false;
 
 constexpr std::uint8_t kVcpBacklightWhite = 0x6B;
 constexpr std::uint32_t kRepeatPacingMs = 30;
@@ -38,33 +35,26 @@ struct SettingInfo {
     std::int32_t MonitorEntry::*limitMin;
     std::int32_t MonitorEntry::*limitMax;
     std::int32_t KnownMonitor::*remembered;
-    std::uint32_t BrightnessState::*requested;
     bool (*write)(PhysicalMonitorHandle, std::uint32_t);
     bool (*read)(PhysicalMonitorHandle, std::uint32_t&, std::uint32_t&, std::uint32_t&);
     const wchar_t* writeText;
     const wchar_t* verifyText;
     const wchar_t* newValueText;
-    int column;
-    int sliderId;
-    int labelId;
-    const wchar_t* captionEnglish;
-    const wchar_t* captionGerman;
+    PanelValue panelValue;
     NotificationKind notification;
 };
 
 constexpr SettingInfo kBrightness{
     true, &MonitorEntry::brightnessMin, &MonitorEntry::brightness, &MonitorEntry::brightnessMax,
     &MonitorEntry::brightnessLimitMin, &MonitorEntry::brightnessLimitMax, &KnownMonitor::MonitorBrightness,
-    &BrightnessState::requestedBrightness, DdcSetBrightness, DdcGetBrightness, L"SetMonitorBrightness",
-    L"GetMonitorBrightness_after_SetMonitorBrightness_verify", L"new brightness value", kColumnBrightness,
-    kSliderBrightness, kLabelBrightness, L"Brightness ", L"Helligkeit ", NotificationKind::Brightness};
+    DdcSetBrightness, DdcGetBrightness, L"SetMonitorBrightness", L"GetMonitorBrightness_after_SetMonitorBrightness_verify",
+    L"new brightness value", PanelValue::Brightness, NotificationKind::Brightness};
 
 constexpr SettingInfo kContrast{
     false, &MonitorEntry::contrastMin, &MonitorEntry::contrast, &MonitorEntry::contrastMax,
     &MonitorEntry::contrastLimitMin, &MonitorEntry::contrastLimitMax, &KnownMonitor::MonitorContrast,
-    &BrightnessState::requestedContrast, DdcSetContrast, DdcGetContrast, L"SetMonitorContrast",
-    L"GetMonitorContrast_after_SetMonitorContrast_verify", L"new contrast value", kColumnContrast, kSliderContrast, kLabelContrast,
-    L"Contrast ", L"Kontrast ", NotificationKind::Contrast};
+    DdcSetContrast, DdcGetContrast, L"SetMonitorContrast", L"GetMonitorContrast_after_SetMonitorContrast_verify",
+    L"new contrast value", PanelValue::Contrast, NotificationKind::Contrast};
 
 std::uint32_t LogId(const PhysicalMonitor& monitor) { return static_cast<std::uint32_t>(monitor.handle); }
 
@@ -85,14 +75,10 @@ bool UsesBacklightWhite(const MonitorEntry& entry) {
     return known != nullptr && known->use6B != 0;
 }
 
-void ShowLabel(const SettingInfo& info, std::int32_t value) {
-    ControlSetText(info.labelId, std::wstring(UiIsGerman() ? info.captionGerman : info.captionEnglish) + std::to_wstring(value));
-}
-
 // Reads back what was written; true only when the monitor confirms the requested percent.
 // The entry is touched only then, so a mismatch leaves the last known value showing.
 bool VerifyWrite(const SettingInfo& info, MonitorEntry& entry, std::int32_t index, const PhysicalMonitor& monitor,
-                 bool backlightWhite) {
+                 bool backlightWhite, std::uint32_t requested) {
     for (int attempt = 0; attempt < kSetterVerifyAttempts; ++attempt) {
         if (attempt > 0) ClockSleep(kSetterVerifyPauseMs);
         auto minimum = static_cast<std::uint32_t>(entry.*info.minimum);
@@ -109,7 +95,7 @@ bool VerifyWrite(const SettingInfo& info, MonitorEntry& entry, std::int32_t inde
         if (maximum == minimum) return false;
         const std::int32_t percent = RawToScaled(static_cast<std::int32_t>(current), static_cast<std::int32_t>(minimum),
                                                  static_cast<std::int32_t>(maximum));
-        if (percent != static_cast<std::int32_t>(g_brightness.*info.requested)) return false;
+        if (percent != static_cast<std::int32_t>(requested)) return false;
         entry.*info.minimum = static_cast<std::int32_t>(minimum);
         entry.*info.maximum = static_cast<std::int32_t>(maximum);
         entry.*info.value = percent;
@@ -119,9 +105,9 @@ bool VerifyWrite(const SettingInfo& info, MonitorEntry& entry, std::int32_t inde
 }
 
 // Writes the requested value to the visited monitor; returns whether the entry now holds it.
-bool WriteStep(const SettingInfo& info, std::int32_t index, const PhysicalMonitor& monitor, bool transfer) {
+bool WriteStep(const SettingInfo& info, std::int32_t index, const PhysicalMonitor& monitor, bool transfer,
+               std::uint32_t requested) {
     MonitorEntry& entry = EntryAt(index);
-    std::uint32_t& requested = g_brightness.*info.requested;
     requested = std::min<std::uint32_t>(requested, 100);
     g_monitors.laptopFound = false;
     g_monitors.lastPassOk = false;
@@ -144,42 +130,48 @@ bool WriteStep(const SettingInfo& info, std::int32_t index, const PhysicalMonito
         SaveMonitorSettings(monitor.handle, index);
         if (!g_settings.verify) {
             entry.*info.value = static_cast<std::int32_t>(requested);
-        } else if (!VerifyWrite(info, entry, index, monitor, backlightWhite)) {
+        } else if (!VerifyWrite(info, entry, index, monitor, backlightWhite, requested)) {
             return false;
         }
     }
     if (!g_monitors.lastPassOk && !g_monitors.laptopFound) return false;
 
-    g_brightness.writeDone = true;
-    g_brightness.valueChanged = true;
+    entry.answered = true;
     if (info.isBrightness && !g_settings.checkambient && !transfer) MainWindowSetTimer(kTimerBrightnessTransfer, 10);
-    const std::wstring shown = std::to_wstring(entry.*info.value);
-    MonitorListSetCell(index, info.column, shown);
-    if (g_monitors.lastPassOk) LogEvent(LogId(monitor), index, info.newValueText, kLogNoOutcome, shown.c_str());
-    ShowLabel(info, entry.*info.value);
-    UpdateIcons();
+    if (g_monitors.lastPassOk) {
+        LogEvent(LogId(monitor), index, info.newValueText, kLogNoOutcome, std::to_wstring(entry.*info.value).c_str());
+    }
     return true;
 }
 
+struct WriteOutcome {
+    bool done = false;     // the write reached the target and finished, or had nothing to do
+    bool changed = false;  // the entry now holds a newly written value
+};
+
 // One walk to the selected monitor. A value already shown is not sent again unless
 // rereadvalues asks for it, so a repeated request costs no monitor traffic at all.
-void WriteSelectedOnce(const SettingInfo& info, bool transfer) {
+WriteOutcome WriteSelectedOnce(const SettingInfo& info, bool transfer, std::uint32_t requested) {
     const std::int32_t index = g_monitors.selectedMonitor;
-    if (!IsTableIndex(index)) return;
-    g_brightness.writeDone = false;
-    if (!g_settings.rereadvalues && static_cast<std::int32_t>(g_brightness.*info.requested) == EntryAt(index).*info.value) {
-        g_brightness.writeDone = true;
-        return;
-    }
-    VisitMonitor(index, [&](const PhysicalMonitor& monitor) { return WriteStep(info, index, monitor, transfer); });
+    if (!IsTableIndex(index)) return {};
+    if (!g_settings.rereadvalues && static_cast<std::int32_t>(requested) == EntryAt(index).*info.value) return {true, false};
+    WriteOutcome outcome;
+    VisitMonitor(index, [&](const PhysicalMonitor& monitor) {
+        outcome.changed = WriteStep(info, index, monitor, transfer, requested);
+        outcome.done = outcome.changed;
+        return outcome.changed;
+    });
+    return outcome;
 }
 
-void WriteSelected(const SettingInfo& info) {
+// True when the entry now holds a newly written value.
+bool WriteSelected(const SettingInfo& info, std::uint32_t requested) {
     for (int attempt = 0; attempt < kSetterWriteAttempts; ++attempt) {
-        WriteSelectedOnce(info, false);
-        if (g_brightness.writeDone) return;
+        const WriteOutcome outcome = WriteSelectedOnce(info, false, requested);
+        if (outcome.done) return outcome.changed;
         ClockSleep(kSetterWritePauseMs);
     }
+    return false;
 }
 
 void SetValue(const SettingInfo& info, std::uint32_t percent) {
@@ -188,20 +180,16 @@ void SetValue(const SettingInfo& info, std::uint32_t percent) {
     const MonitorEntry& limits = EntryAt(selected);
     std::int64_t value = std::max<std::int64_t>(percent, limits.*info.limitMin);
     value = std::min<std::int64_t>(value, limits.*info.limitMax);
-    g_brightness.*info.requested = static_cast<std::uint32_t>(std::max<std::int64_t>(value, 0));
+    const auto requested = static_cast<std::uint32_t>(std::max<std::int64_t>(value, 0));
 
-    WriteSelectedOrEveryRow([&info] { WriteSelected(info); });
+    const std::uint32_t changedRows = WriteSelectedOrEveryRow([&info, requested] { return WriteSelected(info, requested); });
 
     const MonitorEntry& entry = EntryAt(selected);
-    ControlSetSlider(info.sliderId, 100 - entry.*info.value);
-    ControlPanelRedraw();
-
-    const bool rowAnswers = !MonitorListCell(selected, kColumnBrightness).starts_with(L"?");
-    if (rowAnswers && !g_monitors.startupPass && entry.*info.maximum != 0) {
+    if (entry.answered && !g_monitors.startupPass && entry.*info.maximum != 0) {
         if (KnownMonitor* known = KnownFor(entry)) known->*info.remembered = entry.*info.value;
     }
     const bool panelShowsItself = info.isBrightness && entry.isLaptopPanel;
-    if (!g_monitors.startupPass && !panelShowsItself && !g_brightness.restoreHold) ShowNotification(info.notification);
+    PanelShowChange(info.panelValue, changedRows, !g_monitors.startupPass && !panelShowsItself && !g_balloonsHeld);
 
     // Paces auto-repeated hotkeys and wheel steps.
     if (!ControlPanelIsVisible() && (g_settings.repeatmouse > 10 || g_settings.repeatkeyboard >= 11)) {
@@ -209,14 +197,13 @@ void SetValue(const SettingInfo& info, std::uint32_t percent) {
     }
 }
 
-void NoteReadBrightness(const MonitorEntry& entry) {
-    g_brightness.readOk = true;
-    if (entry.brightness != g_brightness.previousBrightness) g_brightness.valueChanged = true;
-}
-
-bool ReadStep(std::int32_t index, const PhysicalMonitor& monitor) {
+bool ReadStep(std::int32_t index, const PhysicalMonitor& monitor, BrightnessRead& result) {
     MonitorEntry& entry = EntryAt(index);
-    g_brightness.previousBrightness = entry.brightness;
+    const std::int32_t previous = entry.brightness;
+    auto noteRead = [&] {
+        result.read = true;
+        result.changed = result.changed || entry.brightness != previous;
+    };
     const bool backlightWhite = UsesBacklightWhite(entry);
     auto minimum = static_cast<std::uint32_t>(entry.brightnessMin);
     std::uint32_t current = 0, maximum = 0;
@@ -235,12 +222,12 @@ bool ReadStep(std::int32_t index, const PhysicalMonitor& monitor) {
         // Without a range the raw value cannot become a percent; the last percent stays.
         if (maximum != minimum) {
             entry.brightness = RawToScaled(static_cast<std::int32_t>(current), entry.brightnessMin, entry.brightnessMax);
-            NoteReadBrightness(entry);
+            noteRead();
         }
         return true;
     }
     ReadPanelBrightness(index);
-    if (g_monitors.laptopFound && entry.isLaptopPanel) NoteReadBrightness(entry);
+    if (g_monitors.laptopFound && entry.isLaptopPanel) noteRead();
     return g_monitors.laptopFound;
 }
 
@@ -267,12 +254,6 @@ std::optional<std::int32_t> RowFromName(const std::wstring& text) {
     return std::nullopt;
 }
 
-void ShowBrightnessOf(std::int32_t index) {
-    const std::int32_t value = EntryAt(index).brightness;
-    ShowLabel(kBrightness, value);
-    ControlSetSlider(kSliderBrightness, 100 - value);
-}
-
 // The offset and the factors come from the settings file unchecked: the sum is taken wide and
 // the product bounded before rounding, where a huge one would not fit a long.
 std::uint32_t TransferTarget(std::int32_t sourceBrightness) {
@@ -282,28 +263,31 @@ std::uint32_t TransferTarget(std::int32_t sourceBrightness) {
     return static_cast<std::uint32_t>(std::lround(std::clamp(scaled, 0.0f, 100.0f)));
 }
 
-void TransferTo(std::int32_t destination, std::int32_t remembered) {
+// True when the destination now holds a newly written value.
+bool TransferTo(std::int32_t destination, std::uint32_t target) {
     g_monitors.selectedMonitor = destination;
-    WriteSelectedOnce(kBrightness, true);
-    if (g_brightness.valueChanged && destination != remembered) ShowBrightnessOf(remembered);
-    ControlSetSlider(kSliderBrightness, 100 - EntryAt(remembered).brightness);
-    ControlPanelRedraw();
+    return WriteSelectedOnce(kBrightness, true, target).changed;
 }
+
+std::uint32_t RowBit(std::int32_t row) { return 1u << static_cast<std::uint32_t>(row); }
 
 }  // namespace
 
-void WriteSelectedOrEveryRow(const std::function<void()>& write) {
-    if (!g_settings.samevalues) {
-        write();
-        return;
-    }
+void BrightnessHoldBalloons(bool hold) { g_balloonsHeld = hold; }
+
+bool BrightnessBalloonsHeld() { return g_balloonsHeld; }
+
+std::uint32_t WriteSelectedOrEveryRow(const std::function<bool()>& write) {
     const std::int32_t selected = g_monitors.selectedMonitor;
-    const std::int32_t rows = MonitorListRowCount();
+    if (!g_settings.samevalues) return write() ? RowBit(selected) : 0;
+    std::uint32_t changedRows = 0;
+    const std::int32_t rows = std::min(MonitorListRowCount(), kMonitorCount);
     for (std::int32_t row = 0; row < rows; ++row) {
         g_monitors.selectedMonitor = row;
-        write();
+        if (write()) changedRows |= RowBit(row);
     }
     g_monitors.selectedMonitor = selected;
+    return changedRows;
 }
 
 void SetBrightness(std::uint32_t percent) { SetValue(kBrightness, percent); }
@@ -316,18 +300,19 @@ void SaveMonitorSettings(PhysicalMonitorHandle monitor, std::int32_t index) {
              DdcSaveCurrentMonitorSettings(monitor), nullptr);
 }
 
-void ReadSelectedBrightness() {
+BrightnessRead ReadSelectedBrightness() {
     const std::int32_t index = g_monitors.selectedMonitor;
-    if (!IsTableIndex(index)) return;
-    VisitMonitor(index, [index](const PhysicalMonitor& monitor) { return ReadStep(index, monitor); });
+    BrightnessRead result;
+    if (!IsTableIndex(index)) return result;
+    VisitMonitor(index, [index, &result](const PhysicalMonitor& monitor) { return ReadStep(index, monitor, result); });
+    return result;
 }
 
-void SelectMonitorByText(const std::wstring& text) {
+BrightnessRead SelectMonitorByText(const std::wstring& text) {
     const std::optional<std::int32_t> row = text.size() == 1 ? RowFromDigit(text) : RowFromName(text);
-    if (!row) return;
+    if (!row) return {};
     g_monitors.selectedMonitor = *row;
-    const std::wstring& brightness = MonitorListCell(*row, kColumnBrightness);
-    if (!brightness.empty() && std::iswdigit(brightness[0])) ReadSelectedBrightness();
+    return EntryAt(*row).answered ? ReadSelectedBrightness() : BrightnessRead{};
 }
 
 void TransferBrightness() {
@@ -335,32 +320,23 @@ void TransferBrightness() {
     const std::wstring& destinations = g_settings.destination_brightness;
     if (!g_settings.transferbrightness || destinations.empty() || !IsTableIndex(remembered)) return;
 
-    g_brightness.readOk = false;
-    SelectMonitorByText(g_settings.source_brightness);
+    const BrightnessRead sourceRead = SelectMonitorByText(g_settings.source_brightness);
     const std::int32_t source = g_monitors.selectedMonitor;
-    if (!g_brightness.readOk) {
+    if (!sourceRead.read) {
         g_monitors.selectedMonitor = remembered;
         return;
     }
-    const std::int32_t sourceBrightness = EntryAt(source).brightness;
-    if (g_brightness.valueChanged) {
-        MonitorListSetCell(source, kColumnBrightness, std::to_wstring(sourceBrightness));
-        if (source == remembered) {
-            ShowBrightnessOf(source);
-            UpdateIcons();
-        }
-        ControlPanelRedraw();
-    }
-    g_brightness.requestedBrightness = TransferTarget(sourceBrightness);
+    std::uint32_t changedRows = sourceRead.changed ? RowBit(source) : 0;
+    const std::uint32_t target = TransferTarget(EntryAt(source).brightness);
 
     if (destinations == L"*") {
         for (std::int32_t row = 0; row < std::min(MonitorListRowCount(), kMonitorCount); ++row) {
-            if (row != source) TransferTo(row, remembered);
+            if (row != source && TransferTo(row, target)) changedRows |= RowBit(row);
         }
     } else if (const std::optional<std::int32_t> row = IsSingleDigit(destinations) ? RowFromDigit(destinations)
                                                                                   : RowFromName(destinations)) {
-        TransferTo(*row, remembered);
+        if (TransferTo(*row, target)) changedRows |= RowBit(*row);
     }
-    g_brightness.valueChanged = false;
     g_monitors.selectedMonitor = remembered;
+    PanelShowChange(PanelValue::Brightness, changedRows, false);
 }

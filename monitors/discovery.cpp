@@ -11,7 +11,6 @@
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_names.h"
 #include "monitors/monitor_table.h"
-#include "monitors/panel_refresh.h"
 #include "monitors/pending_requests.h"
 #include "monitors/percent.h"
 #include "monitors/probe.h"
@@ -31,10 +30,8 @@ constexpr std::size_t kDeviceNameChars = 39;
 constexpr std::size_t kNameChars = 63;
 
 bool AnyRowAnswered() {
-    for (std::int32_t row = 0; row < MonitorListRowCount(); ++row) {
-        if (MonitorListCell(row, kColumnBrightness).rfind(L"?", 0) != 0) {
-            return true;
-        }
+    for (std::int32_t row = 0; row < std::min(MonitorListRowCount(), kMonitorCount); ++row) {
+        if (g_monitors.entries[static_cast<std::size_t>(row)].answered) return true;
     }
     return false;
 }
@@ -53,9 +50,10 @@ std::int32_t ClampPercent(std::int32_t percent) {
     return std::clamp(percent, 0, 100);
 }
 
-void AppendRow(const MonitorEntry& entry, const std::wstring& name) {
+void AppendRow(MonitorEntry& entry, const std::wstring& name) {
     const std::int32_t row = MonitorListAppend(name);
     const KnownMonitor* known = KnownMonitorOf(entry);
+    entry.answered = false;
     if (known != nullptr && known->ignoremonitor != 0) {
         MonitorListSetCell(row, kColumnBrightness, L"?");
         MonitorListSetCell(row, kColumnContrast, L"?");
@@ -63,6 +61,7 @@ void AppendRow(const MonitorEntry& entry, const std::wstring& name) {
     }
     const bool answered = g_monitors.lastPassOk;
     const bool panel = g_monitors.laptopFound;
+    entry.answered = answered || panel;
     MonitorListSetCell(row, kColumnBrightness, answered || panel ? std::to_wstring(entry.brightness) : L"?");
     MonitorListSetCell(row, kColumnContrast, answered ? std::to_wstring(entry.contrast) : panel ? L"." : L"?");
     if (answered) {
@@ -109,10 +108,7 @@ void ProbePhysicalMonitor(const DisplayInfo& display, const PhysicalMonitor& mon
     AppendRow(entry, rowName);
     if (g_monitors.visitCounter == g_monitors.selectedMonitor) {
         const KnownMonitor* known = KnownMonitorOf(entry);
-        if (known == nullptr || known->ignoremonitor == 0) {
-            FillChoiceCombos(entry);
-        }
-        SetPanelVisibility(entry);
+        PanelShowControls(index, known == nullptr || known->ignoremonitor == 0);
     }
 }
 
@@ -193,7 +189,7 @@ void DiscoverMonitors(bool showIconsIfHidden) {
         g_monitors.selectedMonitor = std::clamp(g_monitors.selectedMonitor, 0, rows - 1);
     }
     if (g_monitors.selectedMonitor >= 0 && g_monitors.selectedMonitor < rows) {
-        RefreshPanelValues(g_monitors.selectedMonitor);
+        PanelShowValues(g_monitors.selectedMonitor);
     }
     CompareConfiguration();
     for (std::int32_t row = 0; row < rows; ++row) {

@@ -51,6 +51,7 @@ struct MonitorEntry {
     std::int32_t usageHours = 0;
 
     bool powerOn = false;
+    bool answered = false;  // the last pass read its values (over DDC/CI or as the laptop panel)
     bool ddcCapable = false;
     bool isLaptopPanel = false;
     bool supports6B = false;

@@ -11,6 +11,7 @@
 #include "platform/main_window.h"
 #include "res/resource.h"
 #include "settings/settings_keys.h"
+#include "settings/texts.h"
 #include "settings/ui_language.h"
 #include "vcp/value_names.h"
 #include "vcp/vcp_code_table.h"
@@ -85,7 +86,6 @@ void RunGenericGet(MonitorEntry& entry, std::int32_t index, const PhysicalMonito
     const auto vcp = static_cast<std::uint8_t>(code);
     const std::wstring text = FormatWide(L"getVCP 0x%02X", code);
     const int attempts = options.singleAttempt ? 1 : 3;
-    const bool german = UiIsGerman();
     for (int attempt = 0; attempt < attempts; ++attempt) {
         if (attempt > 0) ClockSleep(10);
         std::uint32_t current = 0, maximum = 0;
@@ -99,9 +99,7 @@ void RunGenericGet(MonitorEntry& entry, std::int32_t index, const PhysicalMonito
                             entry.getResultMax)
                      .c_str());
         if (!options.noMessage) {
-            const wchar_t* pattern =
-                german ? L"getVCP 0x%02X\n%ls\n%ls\naktueller Wert (dezimal)  %d\nmaximaler Wert (dezimal)  %d"
-                       : L"getVCP 0x%02X\n%ls\n%ls\ncurrent value (decimal)  %d\nmaximum value (decimal)  %d";
+            const wchar_t* pattern = UiText(TextId::VcpReadResult);
             PrepareVcpMessage(text,
                               FormatWide(pattern, code, entry.displayName.c_str(), VcpCodeDisplayName(vcp).c_str(),
                                          entry.getResultCurrent, entry.getResultMax),
@@ -110,7 +108,7 @@ void RunGenericGet(MonitorEntry& entry, std::int32_t index, const PhysicalMonito
         return;
     }
     if (options.noMessage) return;
-    const wchar_t* pattern = german ? L"%ls\n%ls\ngetVCP 0x%02X kein Erfolg -> Error!" : L"%ls\n%ls\ngetVCP 0x%02X did not work -> Error!";
+    const wchar_t* pattern = UiText(TextId::VcpReadFailed);
     PrepareVcpMessage(text, FormatWide(pattern, entry.displayName.c_str(), VcpCodeDisplayName(vcp).c_str(), code), true);
 }
 

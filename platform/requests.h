@@ -1,7 +1,7 @@
 // Requests that lower floors send to the floors above them: restarting, ending quietly,
-// running a line, redrawing the icons and showing a balloon. Each is implemented by its
-// owner (app/, tray/); host tests link testing/fakes/requests_fake.cpp for the ones whose
-// owner is Windows-only, which records them.
+// running a line, redrawing the icons, showing a balloon and bringing the control panel up to
+// date. Each is implemented by its owner (app/, tray/, ui/); host tests link
+// testing/fakes/requests_fake.cpp for the ones whose owner is Windows-only, which records them.
 #pragma once
 #include <cstdint>
 #include <string_view>
@@ -36,3 +36,16 @@ enum class NotificationKind : std::int32_t {
 
 // A balloon after a value change, when the control panel is hidden and balloons are on.
 void ShowNotification(NotificationKind kind);
+
+// The values a setter changes, as the control panel and the icons show them.
+enum class PanelValue : std::int32_t { Brightness, Contrast, Red, Green, Blue, Speaker, Saturation };
+
+// The control panel shows the values of the monitor at row index: sliders, labels and its
+// name as the caption.
+void PanelShowValues(std::int32_t index);
+// The control panel shows which controls the monitor at row index has and, when offerChoices,
+// fills its drop-downs with the choices it offers.
+void PanelShowControls(std::int32_t index, bool offerChoices);
+// After a setter: the list cells of the rows in changedRows (bit n = row n), the selected
+// monitor's label and slider, the icons, and a balloon when announce is set.
+void PanelShowChange(PanelValue value, std::uint32_t changedRows, bool announce);

@@ -14,6 +14,7 @@
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/shell_fake.h"
+#include "testing/program_state.h"
 #include "testing/sim/sim_model.h"
 
 namespace {
@@ -21,22 +22,15 @@ namespace {
 class ExitPathTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ResetProgramState();
         roaming_ = std::filesystem::temp_directory_path() /
                    ("lumistrand-exit-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(roaming_);
         std::filesystem::create_directories(roaming_);
         FakeShellSetRoamingFolder(roaming_.wstring());
-        FakeClockReset();
-        FakeMainWindowReset();
-        SimReset();
-        g_monitors = MonitorTable{};
-        g_settings = Settings{};
-        g_app = AppState{};
-        MonitorListClear();
         DiscoverMonitors(false);
         g_monitors.startupPass = false;
         g_monitors.configurationSignature = BuildConfigurationSignature();
-        FakeMainWindowReset();
     }
     void TearDown() override { std::filesystem::remove_all(roaming_); }
 

@@ -17,6 +17,7 @@
 #include "testing/fakes/display_config_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
+#include "testing/program_state.h"
 #include "testing/sim/sim_model.h"
 
 namespace {
@@ -40,20 +41,11 @@ protected:
 
     // identified: the displays report monitors with identification strings.
     void Start(bool identified) {
-        FakeClockReset();
-        FakeMainWindowReset();
-        FakeMonitorListViewReset();
-        FakeDisplayConfigReset();
+        ResetProgramState();
         if (identified) {
             FakeDisplayConfigSet(L"\\\\.\\DISPLAY1", {10, L"\\\\?\\DISPLAY#DEL4065#5&2c8c0a2e&0&UID4352#{e6f07b5f}", L""});
             FakeDisplayConfigSet(L"\\\\.\\DISPLAY2", {10, L"\\\\?\\DISPLAY#BNQ8020#5&2c8c0a2e&0&UID4353#{e6f07b5f}", L""});
         }
-        SimReset();
-        g_monitors = MonitorTable{};
-        g_settings = Settings{};
-        g_app = AppState{};
-        g_brightness = BrightnessState{};
-        MonitorListClear();
         DiscoverMonitors(false);
         FakeMainWindowReset();
     }
@@ -124,11 +116,11 @@ TEST_F(MonitorWorkTest, ConfigurationCheckWritesBackWhatTheMonitorForgot) {
     EXPECT_FALSE(FinishExit(kExitConfigurationCheck, false));
     EXPECT_EQ(SimValue(0, kBrightness), 30u);
     EXPECT_EQ(Known(0).MonitorBrightness, 30);
-    EXPECT_TRUE(g_brightness.restoreHold);
+    EXPECT_TRUE(BrightnessBalloonsHeld());
     EXPECT_FALSE(g_monitors.forceReread || g_monitors.quickRecheck);
 
     EXPECT_TRUE(RunTimer(kTimerValuesRestored));
-    EXPECT_FALSE(g_brightness.restoreHold);
+    EXPECT_FALSE(BrightnessBalloonsHeld());
 }
 
 TEST_F(MonitorWorkTest, ACheckBoxClickTogglesPowerOnlyWhenSafetyAllowsIt) {

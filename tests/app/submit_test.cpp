@@ -14,22 +14,20 @@
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/shell_fake.h"
+#include "testing/program_state.h"
 
 namespace {
 
 class SubmitTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ResetProgramState();
         roaming_ = std::filesystem::temp_directory_path() /
                    ("lumistrand-app-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(roaming_);
         std::filesystem::create_directories(roaming_);
         FakeShellSetRoamingFolder(roaming_.wstring());
-        FakeShellReset();
-        FakeInstanceReset();
-        FakeMainWindowReset();
-        g_app = AppState{};
         MainWindowAttach(0x5150);
     }
     void TearDown() override { std::filesystem::remove_all(roaming_); }

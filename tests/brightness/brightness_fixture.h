@@ -13,6 +13,7 @@
 #include "testing/fakes/control_panel_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
+#include "testing/program_state.h"
 #include "testing/sim/sim_model.h"
 
 struct SimMonitorSpec {
@@ -39,6 +40,7 @@ protected:
 
             MonitorEntry& entry = g_monitors.entries[i];
             entry.deviceUid = L"uid" + std::to_wstring(i);
+            entry.answered = true;
             entry.brightnessMax = static_cast<std::int32_t>(spec.brightnessMax);
             entry.brightness = static_cast<std::int32_t>(spec.brightness * 100 / spec.brightnessMax);
             entry.contrastMax = static_cast<std::int32_t>(spec.contrastMax);
@@ -52,15 +54,8 @@ protected:
     }
 
     void SetUp() override {
-        g_settings = Settings{};
-        g_monitors = MonitorTable{};
+        ResetProgramState();
         g_monitors.startupPass = false;
-        g_brightness = BrightnessState{};
-        MonitorListClear();
-        FakeMonitorListViewReset();
-        FakeControlPanelReset();
-        FakeMainWindowReset();
-        FakeClockReset();
     }
 
     // Monitor traffic only (display walks left out), e.g. "SetMonitorBrightness m1 80".

@@ -135,11 +135,9 @@ TEST_F(BrightnessTest, SelectMonitorByTextReadsTheChosenMonitor) {
                  {L"0", 0, false}, {L"3", 0, false}, {L"x", 0, false}, {L"absent", 0, false}};
     for (const auto& c : cases) {
         g_monitors.selectedMonitor = 0;
-        g_brightness.readOk = false;
         SimClearTransactions();
-        SelectMonitorByText(c.text);
+        EXPECT_EQ(SelectMonitorByText(c.text).read, c.read) << c.text;
         EXPECT_EQ(g_monitors.selectedMonitor, c.selected) << c.text;
-        EXPECT_EQ(g_brightness.readOk, c.read) << c.text;
     }
     EXPECT_EQ(g_monitors.entries[1].brightness, 50);
 }

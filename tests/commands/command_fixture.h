@@ -20,25 +20,15 @@
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/requests_fake.h"
+#include "testing/program_state.h"
 #include "testing/sim/sim_model.h"
 #include "vcp/vcp_code_table.h"
 
 class CommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FakeClockReset();
-        FakeMainWindowReset();
-        FakeControlPanelReset();
-        FakeRequestsReset();
-        FakeInstanceReset();
-        SimReset();
+        ResetProgramState();
         VcpCodeTableBuild();
-        g_monitors = MonitorTable{};
-        g_settings = Settings{};
-        InterpreterReset();
-        g_app = AppState{};
-        ClearPreparedVcpMessage();
-        MonitorListClear();
     }
 
     // The start-up pass; tests may edit the simulator before it.

@@ -10,6 +10,7 @@
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/files_fake.h"
 #include "testing/fakes/shell_fake.h"
+#include "testing/program_state.h"
 
 namespace {
 
@@ -29,15 +30,13 @@ std::wstring Pid() {
 class EventLogFile : public ::testing::Test {
 protected:
     void SetUp() override {
+        ResetProgramState();
         root = fs::temp_directory_path() /
                ("lumistrand-log-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(root);
         fs::create_directories(root);
         FakeShellSetRoamingFolder(root.wstring());
-        g_settings = Settings{};
         g_settings.logfileflag = true;
-        g_monitors = MonitorTable{};
-        FakeClockReset();
         FakeClockSetLocalTime(LocalTime{.year = 2026, .month = 3, .day = 4, .hour = 7, .minute = 8, .second = 9, .milliseconds = 45});
     }
     void TearDown() override { fs::remove_all(root); }

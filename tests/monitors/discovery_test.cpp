@@ -10,7 +10,7 @@
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
-#include "monitors/panel_refresh.h"
+#include "ui/control_panel_presenter.h"
 #include "settings/settings.h"
 #include "settings/ui_language.h"
 #include "testing/fakes/clock_fake.h"
@@ -18,6 +18,7 @@
 #include "testing/fakes/display_config_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
 #include "testing/fakes/requests_fake.h"
+#include "testing/program_state.h"
 #include "testing/sim/sim_config.h"
 #include "testing/sim/sim_model.h"
 
@@ -30,16 +31,7 @@ constexpr const char* kCapsRequest = "CapabilitiesRequestAndCapabilitiesReply";
 class Discovery : public ::testing::Test {
 protected:
     void SetUp() override {
-        SimReset();
-        FakeClockReset();
-        FakeControlPanelReset();
-        FakeRequestsReset();
-        FakeDisplayConfigReset();
-        g_monitors = MonitorTable{};
-        g_settings = Settings{};
-        UiLanguageSet(0);
-        MonitorListClear();
-        FakeMonitorListViewReset();
+        ResetProgramState();
         // Identification is not there yet to tell the monitors apart.
         for (int i = 0; i < kMonitorCount; ++i) {
             g_monitors.entries[i].deviceUid = L"UID" + std::to_wstring(i);
@@ -413,13 +405,12 @@ TEST_F(Discovery, EveryMonitorOperationIsLoggedWithItsOutcomeAndValues) {
 }
 
 TEST(PanelVisibility, LaptopPanelHidesWhatItCannotDo) {
-    FakeControlPanelReset();
-    g_settings = Settings{};
-    MonitorEntry laptop;
+    ResetProgramState();
+    MonitorEntry& laptop = g_monitors.entries[0];
     laptop.isLaptopPanel = true;
     laptop.brightnessMax = 100;
     laptop.speakerVolumeMax = 100;
-    SetPanelVisibility(laptop);
+    PanelShowControls(0, false);
     for (int id : {1109, 1070, 1069, 1116, 1113, 1115, 1368, 1117, 1041, 1318, 1319, 1003, 1039, 40022, 40041, 40042,
                    1354, 1355}) {
         EXPECT_FALSE(FakeControlShown(id)) << id;
@@ -430,9 +421,9 @@ TEST(PanelVisibility, LaptopPanelHidesWhatItCannotDo) {
 
     FakeControlPanelReset();
     g_settings.showRGB = false;
-    MonitorEntry external;
+    MonitorEntry& external = g_monitors.entries[1];
     external.saturationInfo.maximum = 100;
-    SetPanelVisibility(external);
+    PanelShowControls(1, false);
     EXPECT_FALSE(FakeControlWasSetVisible(1113));  // the advanced column is not shown at all
     EXPECT_FALSE(FakeControlShown(1355));
     EXPECT_TRUE(FakeControlShown(1039));

@@ -6,6 +6,7 @@
 #include "monitors/monitor_table.h"
 #include "settings/settings.h"
 #include "testing/fakes/display_config_fake.h"
+#include "testing/program_state.h"
 #include "testing/sim/sim_model.h"
 
 namespace {
@@ -65,9 +66,7 @@ TEST(Identification, EdidNameFromItsAlphanumericDescriptors) {
 class IdentifyMonitorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FakeDisplayConfigReset();
-        g_settings = Settings{};
-        g_monitors = MonitorTable{};
+        ResetProgramState();
     }
 };
 

@@ -8,6 +8,7 @@
 #include "monitors/monitor_table.h"
 #include "settings/settings.h"
 #include "testing/fakes/monitor_list_view_fake.h"
+#include "testing/program_state.h"
 #include "vcp/value_names.h"
 
 namespace {
@@ -81,8 +82,7 @@ TEST(Capabilities, ModelCodesAndValueListsOfRealStrings) {
 class KnownMonitorBinding : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_settings = Settings{};
-        g_monitors = MonitorTable{};
+        ResetProgramState();
     }
     static MonitorEntry Entry(const std::wstring& uid, const std::wstring& name) {
         MonitorEntry entry;

@@ -3,6 +3,7 @@
 
 #include "monitors/visit.h"
 #include "testing/fakes/clock_fake.h"
+#include "testing/program_state.h"
 #include "testing/sim/sim_config.h"
 #include "testing/sim/sim_model.h"
 
@@ -25,7 +26,7 @@ SimConfig ThreeDisplays() {
 class DdcSeamTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FakeClockReset();
+        ResetProgramState();
         SimLoad(ThreeDisplays());
     }
     void TearDown() override { SimReset(); }

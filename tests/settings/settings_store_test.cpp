@@ -10,20 +10,19 @@
 #include "testing/fakes/settings_file_fake.h"
 #include "testing/fakes/shell_fake.h"
 #include "testing/fakes/system_language_fake.h"
+#include "testing/program_state.h"
 
 namespace {
 
 class SettingsStoreTest : public testing::Test {
 protected:
     void SetUp() override {
-        g_settings = Settings{};
-        g_settingsStatus = SettingsStatus{};
+        ResetProgramState();
         FakeSettingsFiles().clear();
         roaming_ = (std::filesystem::temp_directory_path() / "lumistrand-settings-test").wstring();
         std::filesystem::remove_all(roaming_);
         std::filesystem::create_directories(roaming_);
         FakeShellSetRoamingFolder(roaming_);
-        FakeRequestsReset();
         FakeSystemUiLanguageSet(kLanguageEnglish);
     }
 

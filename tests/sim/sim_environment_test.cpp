@@ -1,3 +1,4 @@
+#include "testing/program_state.h"
 #include "testing/sim/sim_environment.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 class SimEnvironmentTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FakeClockReset();
+        ResetProgramState();
         folder_ = fs::path(::testing::TempDir()) / ("sim-env-" + std::to_string(::getpid()));
         fs::create_directories(folder_);
     }

@@ -1,3 +1,4 @@
+#include "testing/program_state.h"
 #include "testing/sim/sim_model.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,7 @@ namespace {
 class SimModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FakeClockReset();
-        SimReset();
+        ResetProgramState();
     }
     void TearDown() override { SimReset(); }
 

@@ -9,6 +9,7 @@
 #include "log/event_log.h"
 #include "monitors/monitor_table.h"
 #include "settings/settings.h"
+#include "testing/program_state.h"
 
 namespace {
 
@@ -52,14 +53,13 @@ std::wstring Stamp(const std::wstring& line) { return line.substr(0, 25); }
 class EventLogWin32 : public ::testing::Test {
 protected:
     void SetUp() override {
+        ResetProgramState();
         folder = TempFolder();
         path = folder + L"\\log.txt";
         DeleteFileW(path.c_str());
         DeleteFileW((folder + L"\\log.000").c_str());
-        g_settings = Settings{};
         g_settings.logfileflag = true;
         g_settings.logfile = path;
-        g_monitors = MonitorTable{};
     }
     void TearDown() override {
         DeleteFileW(path.c_str());

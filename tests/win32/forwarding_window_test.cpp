@@ -12,13 +12,14 @@
 #include "commands/interpreter.h"
 #include "monitors/monitor_table.h"
 #include "res/resource.h"
+#include "testing/program_state.h"
 
 namespace {
 
 class ForwardingWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_app = AppState{};
+        ResetProgramState();
         g_app.mainThreadId = GetCurrentThreadId();
         g_app.startedWithArguments = true;
         window_ = CreateMainWindow(GetModuleHandleW(nullptr));
@@ -27,7 +28,7 @@ protected:
     void TearDown() override {
         if (IsWindow(window_)) DestroyWindow(window_);
         DrainMessages();
-        g_app = AppState{};
+        ResetProgramState();
     }
 
     static void DrainMessages() {

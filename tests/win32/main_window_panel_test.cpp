@@ -10,13 +10,14 @@
 #include "monitors/monitor_list.h"
 #include "res/resource.h"
 #include "settings/settings.h"
+#include "testing/program_state.h"
 
 namespace {
 
 class MainWindowPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_app = AppState{};
+        ResetProgramState();
         g_app.mainThreadId = GetCurrentThreadId();
         window_ = CreateMainWindow(GetModuleHandleW(nullptr));
         ASSERT_NE(window_, nullptr);
@@ -26,8 +27,7 @@ protected:
         MonitorListClear();
         if (IsWindow(window_)) DestroyWindow(window_);
         DrainMessages();
-        g_app = AppState{};
-        g_settings = Settings{};
+        ResetProgramState();
     }
 
     static void DrainMessages() {

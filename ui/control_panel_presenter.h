@@ -1,13 +1,10 @@
-// What the discovery pass shows on the control panel for the selected monitor: values,
-// choice lists and which controls are visible.
+// What the control panel (dialog 101) shows for the selected monitor: values, captions,
+// choice lists and which controls are visible. The control panel's ids under the names the
+// portable code uses; the requests it serves are declared in platform/requests.h.
 #pragma once
-#include <cstdint>
 
 #include "res/resource.h"
 
-struct MonitorEntry;
-
-// The control panel's ids under the names the portable code uses.
 enum PanelControl : int {
     kListMonitors = IDC_MONITOR_LIST,
     kLabelBrightness = IDC_BRIGHTNESS_LABEL,
@@ -37,9 +34,3 @@ enum PanelControl : int {
     kButtonContrastFirst = IDC_CONTRAST_STEP_FIRST,  // contrast step buttons 0, 5, ..., 100
     kButtonContrastLast = IDC_CONTRAST_STEP_FIRST + STEP_BUTTONS_PER_COLUMN - 1,
 };
-
-// Sliders, labels and the group box caption of the monitor at row index.
-void RefreshPanelValues(std::int32_t index);
-// Fills the three choice lists with the offered names and selects the current ones.
-void FillChoiceCombos(const MonitorEntry& entry);
-void SetPanelVisibility(const MonitorEntry& entry);

@@ -1,0 +1,34 @@
+// Every user-visible text in English and German, by id. The German text is used when the UI
+// language is German (settings/ui_language.h).
+#pragma once
+
+enum class TextId {
+    RequiresWindows7,
+    ConfirmExit,
+    VcpTableCodeRefused,  // printf pattern: monitor, code name, command word, code
+    VcpReadResult,        // printf pattern: code, monitor, code name, current, maximum
+    VcpReadFailed,        // printf pattern: monitor, code name, code
+    InfoMonitorName,
+    InfoModel,
+    InfoManufacturer,
+    InfoManufacturerId,
+    InfoProductCode,
+    InfoMonitorInfo,
+    InfoSerialNumber,
+    InfoConnection,
+    InfoActiveHours,
+    InfoProductionYear,
+    InfoProductionWeek,
+    InfoRightClick,
+    CaptionBrightness,
+    CaptionContrast,
+    CaptionRed,
+    CaptionGreen,
+    CaptionBlue,
+    CaptionSpeaker,
+    CaptionSaturation,
+    Count
+};
+
+// The text in the UI language.
+const wchar_t* UiText(TextId id);

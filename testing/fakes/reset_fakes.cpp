@@ -1,0 +1,24 @@
+#include "testing/fakes/clock_fake.h"
+#include "testing/fakes/control_panel_fake.h"
+#include "testing/fakes/display_config_fake.h"
+#include "testing/fakes/instance_fake.h"
+#include "testing/fakes/main_window_fake.h"
+#include "testing/fakes/message_box_fake.h"
+#include "testing/fakes/monitor_list_view_fake.h"
+#include "testing/fakes/requests_fake.h"
+#include "testing/fakes/shell_fake.h"
+#include "testing/program_state.h"
+#include "testing/sim/sim_model.h"
+
+void ResetSystemStandIns() {
+    FakeClockReset();
+    FakeControlPanelReset();
+    FakeDisplayConfigReset();
+    FakeInstanceReset();
+    FakeMainWindowReset();
+    FakeMessageBoxReset();
+    FakeMonitorListViewReset();
+    FakeRequestsReset();
+    FakeShellReset();
+    SimReset();
+}

@@ -1,0 +1,27 @@
+#include "testing/program_state.h"
+
+#include "app/app_state.h"
+#include "commands/interpreter.h"
+#include "log/event_log.h"
+#include "monitors/brightness.h"
+#include "monitors/monitor_list.h"
+#include "monitors/monitor_table.h"
+#include "monitors/pending_requests.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "settings/ui_language.h"
+
+void ResetProgramState() {
+    g_settings = Settings{};
+    g_settingsStatus = SettingsStatus{};
+    g_monitors = MonitorTable{};
+    g_app = AppState{};
+    MonitorListClear();
+    UiLanguageSet(0);
+    LogSetDuplicateMode(false);
+    for (std::int32_t index = 0; index < kLoggedMonitors; ++index) LogSetMonitorName(index, {});
+    InterpreterReset();
+    ClearPreparedVcpMessage();
+    BrightnessHoldBalloons(false);
+    ResetSystemStandIns();
+}
