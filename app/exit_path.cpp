@@ -2,13 +2,12 @@
 
 #include <string>
 
-#include "app/app_state.h"
-#include "log/event_log.h"
 #include "app/monitor_memory.h"
 #include "app/restart_marker.h"
 #include "app/startup_steps.h"
-#include "monitors/configuration_signature.h"
+#include "log/event_log.h"
 #include "monitors/brightness.h"
+#include "monitors/configuration_signature.h"
 #include "monitors/discovery.h"
 #include "monitors/monitor_table.h"
 #include "platform/clock.h"
@@ -21,22 +20,37 @@ namespace {
 
 constexpr std::uint32_t kValuesRestoredMs = 5000;
 
+ExitFlags g_exit;
+
 void SaveForExit() {
     if (g_monitors.cloneMode) g_settings.showvolumeicon = g_settings.showvolumeiconAtStart;
     g_settings.exitday = ClockLocalTime().day;
-    g_settings.hiddenrestart = g_app.restartRequested && g_app.hiddenRestart;
+    g_settings.hiddenrestart = g_exit.restartRequested && g_exit.hiddenRestart;
     SelectionToSettings();
     if (!CloseSettingsDialogIfOpen()) SettingsSaveBoth();
 }
 
 }  // namespace
 
+const ExitFlags& ExitState() { return g_exit; }
+
+void ExitRequestRestart(bool hidden) {
+    g_exit.restartRequested = true;
+    g_exit.hiddenRestart = hidden;
+}
+
+void ExitRequestQuiet() { g_exit.quietExit = true; }
+
+void ExitSetCode(std::int32_t code) { g_exit.exitCode = code; }
+
+void ExitResetState() { g_exit = ExitFlags{}; }
+
 bool ExitNeedsConfirmation(std::intptr_t kind) {
-    return !g_app.quietExit && !g_app.restartRequested && kind != kExitConfigurationCheck;
+    return !g_exit.quietExit && !g_exit.restartRequested && kind != kExitConfigurationCheck;
 }
 
 void CompareMonitorConfiguration(bool panelWasVisible) {
-    if (g_app.configurationChanged) return;
+    if (g_exit.configurationChanged) return;
     const std::wstring before = g_monitors.configurationSignature;
     if (g_monitors.passRunning) {
         LogEvent(static_cast<std::uint32_t>(-1), -1, L"noenum was TRUE in ID_EXIT", kLogNoOutcome, nullptr);
@@ -46,12 +60,12 @@ void CompareMonitorConfiguration(bool panelWasVisible) {
     const std::wstring after = BuildConfigurationSignature();
     g_monitors.configurationSignature = after;
     if (after == before) return;
-    g_app.configurationChanged = true;
+    g_exit.configurationChanged = true;
     const std::wstring text = L"ID_EXIT -> monitor configuration changed -> Restart Lumistrand\r\n" + before +
                               L"\r\n" + after;
     LogEvent(static_cast<std::uint32_t>(-1), -1, text.c_str(), kLogNoOutcome, nullptr);
-    g_app.restartRequested = !g_app.quietExit;
-    g_app.hiddenRestart = !g_app.quietExit && !panelWasVisible;
+    g_exit.restartRequested = !g_exit.quietExit;
+    g_exit.hiddenRestart = !g_exit.quietExit && !panelWasVisible;
 }
 
 bool FinishExit(std::intptr_t kind, bool panelWasVisible) {
@@ -64,10 +78,10 @@ bool FinishExit(std::intptr_t kind, bool panelWasVisible) {
     g_monitors.forceReread = false;
     g_monitors.quickRecheck = false;
     if (kind == kExitUser) {
-        g_app.restartRequested = false;
-        g_app.hiddenRestart = false;
+        g_exit.restartRequested = false;
+        g_exit.hiddenRestart = false;
     }
-    if (kind == kExitConfigurationCheck && !g_app.configurationChanged) {
+    if (kind == kExitConfigurationCheck && !g_exit.configurationChanged) {
         if (g_settings.restorevalues && !g_monitors.cloneMode) {
             MainWindowSetTimer(kTimerValuesRestored, kValuesRestoredMs);
             BrightnessHoldBalloons(true);
@@ -76,7 +90,7 @@ bool FinishExit(std::intptr_t kind, bool panelWasVisible) {
         return false;
     }
     if (kind != kExitWithoutSaving) SaveForExit();
-    if (g_app.restartRequested && !g_app.sessionEnding) MarkHiddenRestart(g_app.hiddenRestart);
+    if (g_exit.restartRequested && !g_exit.sessionEnding) MarkHiddenRestart(g_exit.hiddenRestart);
     RemoveNotificationIcons();
     return true;
 }

@@ -10,6 +10,23 @@ enum ExitKind : std::intptr_t {
     kExitRestart = 3,
 };
 
+// How this run is to end; the exit path and the restart own it.
+struct ExitFlags {
+    bool restartRequested = false;
+    bool hiddenRestart = false;  // the successor stays hidden
+    bool quietExit = false;      // the command q: no question, no successor
+    bool sessionEnding = false;
+    bool configurationChanged = false;
+    std::int32_t exitCode = 0;   // the process's exit code, left by the last line run
+};
+
+const ExitFlags& ExitState();
+void ExitRequestRestart(bool hidden);
+void ExitRequestQuiet();
+void ExitSetCode(std::int32_t code);
+// Back to the state at start.
+void ExitResetState();
+
 // The user is asked only for an exit nobody else asked for.
 bool ExitNeedsConfirmation(std::intptr_t kind);
 

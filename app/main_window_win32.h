@@ -30,6 +30,8 @@ void ShutDownOlderVersion();
 
 void ShowControlPanel();
 void HideControlPanel();
+// The single-instance mutex lives until the main window goes, so a successor never sees it.
+void KeepInstanceMutex(HANDLE mutex);
 void CloseInstanceMutex();
 // Asks the hook thread to end and waits for it, at most 100 × 50 ms.
 void StopHookThread();

@@ -1,9 +1,9 @@
-#include "app/app_state.h"
-#include "log/event_log.h"
 #include "app/exit_path.h"
 #include "app/forwarding.h"
 #include "app/main_window_win32.h"
 #include "app/restart.h"
+#include "app/startup_steps.h"
+#include "log/event_log.h"
 #include "platform/main_window_handle_win32.h"
 #include "platform/requests.h"
 
@@ -13,36 +13,38 @@ constexpr DWORD kSuccessorPauseMs = 100;
 constexpr int kHookStopPolls = 100;
 constexpr DWORD kHookStopPollMs = 50;
 constexpr std::uint32_t kNoDevice = static_cast<std::uint32_t>(-1);
+HANDLE g_instanceMutex = nullptr;
 }  // namespace
 
 void RestartProgram() {
     HWND window = MainWindowHandle();
-    g_app.hiddenRestart = window == nullptr || !IsWindowVisible(window);
+    ExitRequestRestart(window == nullptr || !IsWindowVisible(window));
     HideControlPanel();
-    g_app.restartRequested = true;
     if (window != nullptr) PostMessageW(window, WM_COMMAND, kCommandExit, kExitRestart);
 }
 
 void RequestRestart() { RestartProgram(); }
 
-bool RestartIsPending() { return g_app.restartRequested; }
+bool RestartIsPending() { return ExitState().restartRequested; }
 
 void RequestQuietExit() {
-    g_app.quietExit = true;
+    ExitRequestQuiet();
     HWND window = MainWindowHandle();
     if (window != nullptr) PostMessageW(window, WM_COMMAND, kCommandExit, kExitRestart);
 }
 
+void KeepInstanceMutex(HANDLE mutex) { g_instanceMutex = mutex; }
+
 void CloseInstanceMutex() {
-    if (g_app.instanceMutex == 0) return;
-    CloseHandle(reinterpret_cast<HANDLE>(g_app.instanceMutex));
-    g_app.instanceMutex = 0;
+    if (g_instanceMutex == nullptr) return;
+    CloseHandle(g_instanceMutex);
+    g_instanceMutex = nullptr;
 }
 
 void StopHookThread() {
-    if (g_app.hookThreadId == 0) return;
-    PostThreadMessageW(g_app.hookThreadId, WM_COMMAND, kCommandExit, 0);
-    for (int poll = 0; poll < kHookStopPolls && g_app.hookThreadId != 0; ++poll) Sleep(kHookStopPollMs);
+    if (HookThreadId() == 0) return;
+    PostThreadMessageW(HookThreadId(), WM_COMMAND, kCommandExit, 0);
+    for (int poll = 0; poll < kHookStopPolls && HookThreadId() != 0; ++poll) Sleep(kHookStopPollMs);
 }
 
 bool StartSuccessor() {

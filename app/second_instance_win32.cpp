@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "app/app_state.h"
 #include "app/forwarding.h"
 #include "app/main_window_win32.h"
 #include "app/submit.h"

@@ -12,6 +12,7 @@ void CreateTooltipsAndIcons() {}
 void RemoveNotificationIcons() {}
 void ApplyAutostartShortcut() {}
 void StartHookThread() {}
+std::uint32_t HookThreadId() { return 0; }
 void RereadControlPanelValues() {}
 bool CloseSettingsDialogIfOpen() { return false; }
 void ShowPowerOffInformation(std::int32_t) {}

@@ -5,20 +5,24 @@
 #include <shlwapi.h>
 #include <wtsapi32.h>
 
-#include "app/app_state.h"
 #include "app/control_panel_refresh.h"
-#include "log/event_log.h"
+#include "app/exit_path.h"
 #include "app/forwarding.h"
 #include "app/main_window_win32.h"
 #include "app/midnight_guard.h"
 #include "app/monitor_memory.h"
+#include "app/pending_line.h"
 #include "app/restart.h"
 #include "app/restart_marker.h"
+#include "app/start_facts.h"
 #include "app/startup_steps.h"
 #include "app/submit.h"
 #include "app/timer_table.h"
 #include "commands/monitor_limits.h"
+#include "log/event_log.h"
 #include "monitors/monitor_list_win32.h"
+#include "platform/main_window.h"
+#include "platform/main_window_handle_win32.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_startup.h"
@@ -64,7 +68,7 @@ void EnterProgramFolder() {
     std::wstring settings = current;
     if (!settings.empty() && settings.back() == L'\\') settings.pop_back();
     settings += L"\\Lumistrand.xml";
-    if (settings.size() <= kSettingsPathMax) g_app.programSettingsPath = settings;
+    if (settings.size() <= kSettingsPathMax) g_start.programSettingsPath = settings;
 }
 
 std::int32_t FontSmoothing() {
@@ -101,12 +105,12 @@ void RegisterSystemNotifications(HWND window) {
 }
 
 bool PanelShownAtStart(bool hiddenMarker) {
-    return !g_app.startedWithArguments && !g_settings.minimizeflag && !g_app.startedFromStartupFolder &&
+    return !g_start.startedWithArguments && !g_settings.minimizeflag && !g_start.startedFromStartupFolder &&
            !g_settings.hiddenrestart && !hiddenMarker;
 }
 
 void StartTimers(HWND window) {
-    g_app.startTick = GetTickCount();
+    g_start.startTick = GetTickCount();
     for (const MainWindowTimer& timer : MainWindowTimers()) {
         if (timer.startPeriodMs != 0) SetTimer(window, timer.id, timer.startPeriodMs, nullptr);
     }
@@ -127,8 +131,8 @@ int ShutDown() {
     StopHookThread();
     CloseInstanceMutex();
     FreeGpuLibraries();
-    if (g_app.restartRequested) StartSuccessor();
-    return g_app.exitCode;
+    if (ExitState().restartRequested) StartSuccessor();
+    return ExitState().exitCode;
 }
 
 }  // namespace
@@ -171,17 +175,13 @@ HWND CreateMainWindow(HINSTANCE instance) {
     }
     MonitorListViewSetUp(list);
     MainWindowAttach(reinterpret_cast<std::uintptr_t>(window));
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    g_app.processId = processId;
     return window;
 }
 
 int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     LoadLibraryW(L"RICHED20.DLL");
-    g_app.moduleHandle = reinterpret_cast<std::uintptr_t>(instance);
-    g_app.startedFromStartupFolder = StartedFromStartupFolder();
-    g_app.mainThreadId = GetCurrentThreadId();
+    g_start.startedFromStartupFolder = StartedFromStartupFolder();
+    g_start.mainThreadId = GetCurrentThreadId();
     EnterProgramFolder();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT, RPC_C_IMP_LEVEL_IMPERSONATE,
@@ -193,8 +193,8 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFFFF};
     if (!InitCommonControlsEx(&controls)) return 0;
     SettingsApplyBuiltInDefaults();
-    g_app.fontSmoothing = FontSmoothing();
-    g_settings.aliasing = g_app.fontSmoothing;
+    g_start.fontSmoothing = FontSmoothing();
+    g_settings.aliasing = g_start.fontSmoothing;
     const LocalTime now = WaitWhileMidnight();
     for (TimedEntry& timed : g_settings.timed) {
         timed.hour = now.hour;
@@ -206,7 +206,7 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     PrepareTimedAndWheelEntries();
 
     const std::wstring_view arguments = commandLine != nullptr ? commandLine : L"";
-    g_app.startedWithArguments = !arguments.empty();
+    g_start.startedWithArguments = !arguments.empty();
     SetPendingLine(arguments);
     SettingsChooseUiLanguage();
     PrepareUpdateWindowText();
@@ -224,7 +224,7 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
         CloseHandle(mutex);
         return RunSecondInstance(commandLine, g_settings.minimizeflag);
     }
-    g_app.instanceMutex = reinterpret_cast<std::uintptr_t>(mutex);
+    KeepInstanceMutex(mutex);
 
     HWND window = CreateMainWindow(instance);
     if (window == nullptr) return 0;
@@ -241,7 +241,7 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     ApplyMonitorLimits();
     CreateTooltipsAndIcons();
     RestoreRememberedValues(RestoreMoment::Startup);
-    SubmitCommandLine(g_app.commandLine.data(), kOriginStartup);
+    SubmitCommandLine(PendingLine(), kOriginStartup);
 
     const bool hiddenMarker = TakeHiddenRestartMarker();
     if (PanelShownAtStart(hiddenMarker)) ShowControlPanel();

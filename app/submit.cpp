@@ -1,7 +1,9 @@
 #include "app/submit.h"
 
-#include "app/app_state.h"
+#include "app/exit_path.h"
 #include "app/forwarding.h"
+#include "app/pending_line.h"
+#include "app/start_facts.h"
 #include "app/startup_steps.h"
 #include "commands/normalise.h"
 #include "platform/files.h"
@@ -47,15 +49,15 @@ void SubmitCommandLine(std::wstring_view text, std::uint32_t origin) {
 RunLineResult RunPendingLine(std::uint32_t origin, std::uint32_t ownThreadId) {
     RunLineResult result;
     if (origin == kOriginInternal && g_settings.rereadvalues) RereadControlPanelValues();
-    if (ShouldExecuteLine(origin, g_app.startedWithArguments)) {
+    if (ShouldExecuteLine(origin, g_start.startedWithArguments)) {
         InterpreterClearErrorLevel();
-        ExecuteCommandLine(g_app.commandLine.data());
+        ExecuteCommandLine(PendingLine());
         const LineOutcome outcome = TakeLineOutcome(InterpreterState(), g_monitors);
-        g_app.exitCode = outcome.exitCode;
+        ExitSetCode(outcome.exitCode);
         result.executed = true;
         result.restart = RestartAfterLine(origin, outcome);
     }
-    result.exitCode = g_app.exitCode;
+    result.exitCode = ExitState().exitCode;
     result.reply = ShouldReplyTo(origin, ownThreadId);
     return result;
 }

@@ -2,22 +2,24 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
-#include "app/app_state.h"
 #include "app/control_panel_refresh.h"
-#include "log/event_log.h"
 #include "app/exit_path.h"
 #include "app/forwarding.h"
 #include "app/main_window_win32.h"
 #include "app/main_window_work.h"
+#include "app/pending_line.h"
 #include "app/restart.h"
+#include "app/start_facts.h"
+#include "app/startup_steps.h"
 #include "app/submit.h"
 #include "app/timer_table.h"
 #include "commands/vcp_message_box.h"
+#include "log/event_log.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_list_win32.h"
 #include "monitors/pending_requests.h"
-#include "platform/main_window_handle_win32.h"
 #include "platform/main_window.h"
+#include "platform/main_window_handle_win32.h"
 #include "res/resource.h"
 #include "settings/texts.h"
 #include "settings/ui_language.h"
@@ -41,11 +43,12 @@ LRESULT OnCopyData(const COPYDATASTRUCT* data) {
 }
 
 bool ConfirmExit(HWND window) {
-    if (g_app.exitConfirmationShowing) return false;
-    g_app.exitConfirmationShowing = true;
+    static bool asking = false;
+    if (asking) return false;
+    asking = true;
     const int answer = SHMessageBoxCheckW(window, UiText(TextId::ConfirmExit), L"Lumistrand 7.2", MB_OKCANCEL | MB_ICONQUESTION, IDOK,
                                           kExitQuestionValue);
-    g_app.exitConfirmationShowing = false;
+    asking = false;
     return answer == IDOK;
 }
 
@@ -54,7 +57,7 @@ void OnExitCommand(HWND window, std::intptr_t kind) {
     if (kind != kExitConfigurationCheck) HideControlPanel();
     if (ExitNeedsConfirmation(kind) && !ConfirmExit(window)) return;
     if (!FinishExit(kind, panelWasVisible)) return;
-    if (g_app.hookThreadId != 0) PostThreadMessageW(g_app.hookThreadId, WM_COMMAND, kCommandExit, 0);
+    if (HookThreadId() != 0) PostThreadMessageW(HookThreadId(), WM_COMMAND, kCommandExit, 0);
     CloseInstanceMutex();
     MainWindowDetach();
     DestroyWindow(window);
@@ -62,7 +65,7 @@ void OnExitCommand(HWND window, std::intptr_t kind) {
 
 void OnRunLine(std::intptr_t lParam) {
     const auto origin = static_cast<std::uint32_t>(lParam);
-    const RunLineResult result = RunPendingLine(origin, g_app.mainThreadId);
+    const RunLineResult result = RunPendingLine(origin, g_start.mainThreadId);
     if (result.restart) RestartProgram();
     if (result.reply) PostThreadMessageW(origin, WM_COMMAND, static_cast<WPARAM>(result.exitCode), kReplyMarker);
 }
@@ -123,7 +126,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_DESTROY:
             LogEvent(kNoDevice, -1, nullptr, kLogNoOutcome,
-                     g_app.restartRequested ? L"Lumistrand_7_2 ends" : L"Lumistrand_7_2 ends\r\n");
+                     ExitState().restartRequested ? L"Lumistrand_7_2 ends" : L"Lumistrand_7_2 ends\r\n");
             PostQuitMessage(0);
             return 0;
         case WM_CLOSE:

@@ -1,6 +1,8 @@
 #include "testing/program_state.h"
 
-#include "app/app_state.h"
+#include "app/exit_path.h"
+#include "app/pending_line.h"
+#include "app/start_facts.h"
 #include "commands/interpreter.h"
 #include "log/event_log.h"
 #include "monitors/brightness.h"
@@ -15,7 +17,9 @@ void ResetProgramState() {
     g_settings = Settings{};
     g_settingsStatus = SettingsStatus{};
     g_monitors = MonitorTable{};
-    g_app = AppState{};
+    g_start = StartFacts{};
+    ExitResetState();
+    SetPendingLine({});
     MonitorListClear();
     UiLanguageSet(0);
     LogSetDuplicateMode(false);

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "app/app_state.h"
 #include "monitors/configuration_signature.h"
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
@@ -43,17 +42,17 @@ TEST_F(ExitPathTest, OnlyAnUnrequestedExitAsks) {
     EXPECT_TRUE(ExitNeedsConfirmation(kExitUser));
     EXPECT_TRUE(ExitNeedsConfirmation(kExitWithoutSaving));
     EXPECT_FALSE(ExitNeedsConfirmation(kExitConfigurationCheck));
-    g_app.restartRequested = true;
+    ExitRequestRestart(false);
     EXPECT_FALSE(ExitNeedsConfirmation(kExitRestart));
-    g_app = AppState{};
-    g_app.quietExit = true;
+    ExitResetState();
+    ExitRequestQuiet();
     EXPECT_FALSE(ExitNeedsConfirmation(kExitUser));
 }
 
 TEST_F(ExitPathTest, CheckWithTheSameMonitorsStaysAndRestoresValues) {
     EXPECT_FALSE(FinishExit(kExitConfigurationCheck, false));
-    EXPECT_FALSE(g_app.restartRequested);
-    EXPECT_FALSE(g_app.configurationChanged);
+    EXPECT_FALSE(ExitState().restartRequested);
+    EXPECT_FALSE(ExitState().configurationChanged);
     EXPECT_TRUE(FakeMainWindowTimerActive(kTimerValuesRestored));
 
     g_settings.restorevalues = false;
@@ -79,10 +78,10 @@ TEST_F(ExitPathTest, ChangedMonitorsRestartHiddenUnlessTheUserOrAQuietExitEnds) 
     for (const Case& c : cases) {
         SetUp();
         SimCurrent().displays.pop_back();
-        g_app.quietExit = c.quiet;
+        if (c.quiet) ExitRequestQuiet();
         EXPECT_TRUE(FinishExit(c.kind, c.panelVisible)) << c.kind;
-        EXPECT_TRUE(g_app.configurationChanged);
-        EXPECT_EQ(g_app.restartRequested, c.restart) << c.kind << c.quiet << c.panelVisible;
+        EXPECT_TRUE(ExitState().configurationChanged);
+        EXPECT_EQ(ExitState().restartRequested, c.restart) << c.kind << c.quiet << c.panelVisible;
         EXPECT_EQ(MarkerExists(), c.marker) << c.kind << c.quiet << c.panelVisible;
         EXPECT_EQ(g_settings.hiddenrestart, c.marker);
     }
@@ -91,10 +90,10 @@ TEST_F(ExitPathTest, ChangedMonitorsRestartHiddenUnlessTheUserOrAQuietExitEnds) 
 TEST_F(ExitPathTest, AChangedSetIsComparedOnlyOnce) {
     SimCurrent().displays.pop_back();
     CompareMonitorConfiguration(false);
-    ASSERT_TRUE(g_app.restartRequested);
-    g_app.restartRequested = false;
+    ASSERT_TRUE(ExitState().restartRequested);
+    SimClearTransactions();
     CompareMonitorConfiguration(false);
-    EXPECT_FALSE(g_app.restartRequested);
+    EXPECT_TRUE(SimTransactions().empty());
 }
 
 }  // namespace

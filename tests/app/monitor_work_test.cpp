@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "app/exit_path.h"
 #include "app/main_window_work.h"
 #include "app/monitor_memory.h"

@@ -3,9 +3,10 @@
 #include <set>
 #include <string>
 
-#include "app/app_state.h"
 #include "app/midnight_guard.h"
 #include "app/older_versions.h"
+#include "app/pending_line.h"
+#include "commands/normalise.h"
 #include "testing/fakes/clock_fake.h"
 
 namespace {
@@ -46,10 +47,10 @@ TEST(MidnightGuard, WaitsOutTheFirstMinuteOfTheDayAtMostOnce) {
 
 TEST(PendingLine, IsCutAndTerminated) {
     SetPendingLine(std::wstring(5000, L'b'));
-    EXPECT_EQ(std::wstring(g_app.commandLine.data()), std::wstring(kCommandBufferChars - 1, L'b'));
+    EXPECT_EQ(std::wstring(PendingLine()), std::wstring(kCommandBufferChars - 1, L'b'));
     SetPendingLine(L"c 5");
-    EXPECT_EQ(std::wstring(g_app.commandLine.data()), L"c 5");
-    EXPECT_EQ(g_app.commandLine[4], L'\0');
+    EXPECT_EQ(std::wstring(PendingLine()), L"c 5");
+    EXPECT_EQ(PendingLine()[4], L'\0');
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "app/pending_line.h"
 #include "app/submit.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/app_state.h"
 #include "app/forwarding.h"
 #include "app/restart_marker.h"
 #include "res/resource.h"
@@ -54,7 +54,7 @@ TEST_F(SubmitTest, ForwardsTheNormalisedLineAsAFullBlock) {
 TEST_F(SubmitTest, PostedOriginFillsThePendingLineAndRunsItAsInternal) {
     SubmitCommandLine(L"B 20", kOriginInternalPosted);
     EXPECT_TRUE(FakeInstanceSentLines().empty());
-    EXPECT_EQ(std::wstring(g_app.commandLine.data()), L"b 20");
+    EXPECT_EQ(std::wstring(PendingLine()), L"b 20");
     const auto posted = FakeMainWindowPostedCommands();
     ASSERT_EQ(posted.size(), 1u);
     EXPECT_EQ(posted[0].commandId, kCommandRunLine);

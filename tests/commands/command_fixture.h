@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "commands/interpreter.h"
 #include "commands/normalise.h"
 #include "monitors/discovery.h"

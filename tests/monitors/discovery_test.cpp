@@ -6,11 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
-#include "ui/control_panel_presenter.h"
 #include "settings/settings.h"
 #include "settings/ui_language.h"
 #include "testing/fakes/clock_fake.h"
@@ -21,6 +19,7 @@
 #include "testing/program_state.h"
 #include "testing/sim/sim_config.h"
 #include "testing/sim/sim_model.h"
+#include "ui/control_panel_presenter.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "monitors/monitor_info_text.h"
 #include "monitors/monitor_table.h"
 #include "settings/ui_language.h"

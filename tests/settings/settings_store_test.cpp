@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "app/app_state.h"
 #include "settings/settings_startup.h"
 #include "settings/settings_store.h"
 #include "settings/ui_language.h"

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/app_state.h"
 #include "platform/control_panel.h"
+#include "platform/main_window.h"
 
 namespace {
 

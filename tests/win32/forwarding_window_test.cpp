@@ -6,9 +6,11 @@
 
 #include <thread>
 
-#include "app/app_state.h"
+#include "app/exit_path.h"
 #include "app/forwarding.h"
 #include "app/main_window_win32.h"
+#include "app/pending_line.h"
+#include "app/start_facts.h"
 #include "commands/interpreter.h"
 #include "monitors/monitor_table.h"
 #include "res/resource.h"
@@ -20,8 +22,8 @@ class ForwardingWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProgramState();
-        g_app.mainThreadId = GetCurrentThreadId();
-        g_app.startedWithArguments = true;
+        g_start.mainThreadId = GetCurrentThreadId();
+        g_start.startedWithArguments = true;
         window_ = CreateMainWindow(GetModuleHandleW(nullptr));
         ASSERT_NE(window_, nullptr);
     }
@@ -47,9 +49,9 @@ protected:
 TEST_F(ForwardingWindowTest, TakesOnlyAFullBlock) {
     const ForwardedBlock block = MakeForwardedBlock(L"b 10 ; c 20");
     EXPECT_EQ(SendBlock(0, 100, block.data()), FALSE);
-    EXPECT_EQ(g_app.commandLine[0], L'\0');
+    EXPECT_EQ(PendingLine()[0], L'\0');
     EXPECT_EQ(SendBlock(0, kForwardedBlockBytes, block.data()), TRUE);
-    EXPECT_STREQ(g_app.commandLine.data(), L"b 10 ; c 20");
+    EXPECT_STREQ(PendingLine(), L"b 10 ; c 20");
 }
 
 TEST_F(ForwardingWindowTest, RepliesWithTheLinesErrorLevelToTheWaitingThread) {
@@ -72,24 +74,24 @@ TEST_F(ForwardingWindowTest, RepliesWithTheLinesErrorLevelToTheWaitingThread) {
     waiter.join();
     CloseHandle(ready);
     EXPECT_EQ(reply, 42);
-    EXPECT_EQ(g_app.exitCode, 42);
+    EXPECT_EQ(ExitState().exitCode, 42);
 }
 
 TEST_F(ForwardingWindowTest, StartUpLineRunsOnlyWithArgumentsAndNeverReplies) {
     g_monitors.entries[0].brightness = 17;
-    g_app.startedWithArguments = false;
+    g_start.startedWithArguments = false;
     SetPendingLine(L"d");
     PostMessageW(window_, WM_COMMAND, kCommandRunLine, kOriginStartup);
     DrainMessages();
-    EXPECT_EQ(g_app.exitCode, 0);
-    EXPECT_FALSE(g_app.restartRequested);
+    EXPECT_EQ(ExitState().exitCode, 0);
+    EXPECT_FALSE(ExitState().restartRequested);
 
     // Started with a value query: the value becomes the exit code and a fresh copy takes over.
-    g_app.startedWithArguments = true;
+    g_start.startedWithArguments = true;
     PostMessageW(window_, WM_COMMAND, kCommandRunLine, kOriginStartup);
     DrainMessages();
-    EXPECT_EQ(g_app.exitCode, 17);
-    EXPECT_TRUE(g_app.restartRequested);
+    EXPECT_EQ(ExitState().exitCode, 17);
+    EXPECT_TRUE(ExitState().restartRequested);
 }
 
 }  // namespace

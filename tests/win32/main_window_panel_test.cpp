@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "app/main_window_win32.h"
+#include "app/start_facts.h"
 #include "monitors/monitor_list.h"
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -18,7 +18,7 @@ class MainWindowPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProgramState();
-        g_app.mainThreadId = GetCurrentThreadId();
+        g_start.mainThreadId = GetCurrentThreadId();
         window_ = CreateMainWindow(GetModuleHandleW(nullptr));
         ASSERT_NE(window_, nullptr);
         list_ = GetDlgItem(window_, IDC_MONITOR_LIST);

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "app/app_state.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_list_win32.h"
+#include "platform/main_window.h"
 
 namespace {
 

@@ -1,0 +1,3 @@
+#include "app/start_facts.h"
+
+StartFacts g_start;
