@@ -14,6 +14,7 @@
 #include "monitors/brightness.h"
 #include "monitors/colour.h"
 #include "monitors/discovery.h"
+#include "monitors/known_monitors.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "platform/clock.h"
@@ -100,15 +101,9 @@ void SetSystemVolume(const NumberArgument& number) {
 }
 
 void SetDimming(bool dim) {
-    if (g_monitors.cloneMode) return;
-    const std::wstring& uid = TargetEntry().deviceUid;
-    if (uid.empty()) return;
-    for (KnownMonitor& known : g_settings.known) {
-        if (known.mUID == uid) {
-            known.Dim = dim ? 1 : 0;
-            return;
-        }
-    }
+    const MonitorEntry& target = TargetEntry();
+    if (target.deviceUid.empty()) return;
+    if (KnownMonitor* known = KnownMonitorOf(target)) known->Dim = dim ? 1 : 0;
 }
 
 // Colour preset, input or picture preset by number or by the beginning of its name.

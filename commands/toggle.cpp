@@ -33,7 +33,8 @@ void RunToggle(const wchar_t* key) {
     std::wstring first = line.substr(1);
     std::wstring second;
     if (separator != std::wstring::npos) {
-        first = line.substr(1, separator - 1);
+        // In "t t b 5" the key's leading blank is the separator's own: the first alternative is empty.
+        first = separator == 0 ? std::wstring() : line.substr(1, separator - 1);
         second = line.substr(separator + kSeparator.size());
         // A third alternative is refused before it can take a record it would never use.
         if (second.find(kSeparator) != std::wstring::npos) return;
@@ -45,6 +46,7 @@ void RunToggle(const wchar_t* key) {
         SubmitCommandLine(first, kOriginInternal);
         return;
     }
-    SubmitCommandLine(record->state == 0 ? first : second, kOriginInternal);
+    const std::wstring& chosen = record->state == 0 ? first : second;
+    if (!chosen.empty()) SubmitCommandLine(chosen, kOriginInternal);
     record->state = record->state == 0 ? 1 : 0;
 }

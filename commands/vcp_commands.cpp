@@ -78,6 +78,8 @@ bool RunGetVcp(const wchar_t*& p, bool asErrorLevel) {
     p += asErrorLevel ? 7 : 6;
     std::uint8_t code = 0;
     if (!ReadCode(p, code) || RefuseTableCode(code, L"getVCP")) return false;
+    // A read that fails must not exit with the value of an earlier one.
+    TargetEntry().getResultCopy = -1;
     TargetEntry().pendingGetCode = code;
     DiscoverMonitors(false);
     return true;

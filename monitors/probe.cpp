@@ -119,13 +119,17 @@ void ReadBrightness(MonitorEntry& entry, std::int32_t index, const PhysicalMonit
             ok = DdcGetBrightness(monitor.handle, minimum, current, maximum);
             LogEvent(DeviceId(monitor), index, L"GetMonitorBrightness", ok ? 1 : 0, nullptr);
         }
-        if (!ok || maximum == minimum) {
-            return ReadResult{ok, false};
+        if (!ok) {
+            return ReadResult{false, false};
+        }
+        // A flat range is kept too, so that writes send its one raw value instead of 0.
+        entry.brightnessMin = static_cast<std::int32_t>(minimum);
+        entry.brightnessMax = static_cast<std::int32_t>(maximum);
+        if (maximum == minimum) {
+            return ReadResult{true, false};
         }
         LogValues(index, L"MinimumBrightness %d  CurrentBrightness %d  MaximumBrightness %d",
                   static_cast<int>(minimum), static_cast<int>(current), static_cast<int>(maximum));
-        entry.brightnessMin = static_cast<std::int32_t>(minimum);
-        entry.brightnessMax = static_cast<std::int32_t>(maximum);
         entry.brightness = RawToScaled(static_cast<std::int32_t>(current), entry.brightnessMin, entry.brightnessMax);
         if (policy.pauseMs == static_cast<std::int32_t>(kSavingPolicyPauseMs)) {
             SaveMonitorSettings(monitor.handle, index);
@@ -186,9 +190,7 @@ void FetchCapabilities(MonitorEntry& entry, std::int32_t index, const PhysicalMo
         }
         LogEvent(DeviceId(monitor), index, L"CapabilitiesRequestAndCapabilitiesReply", 0, nullptr);
         --entry.capsAttemptsLeft;
-        if (entry.capsAttemptsLeft > kCapsLastAttempt) {
-            ClockSleep(kCapsPauseMs);
-        }
+        ClockSleep(kCapsPauseMs);
     }
 }
 
@@ -216,7 +218,10 @@ void ReadValueList(MonitorEntry& entry, std::int32_t index, const PhysicalMonito
     if (isPreset && !values.values.empty()) {
         entry.hasPresetList = true;
     }
-    if (isPreset ? !entry.hasPresetList : !values.found) {
+    // Colour temperature and input are read whenever the vcp list names them, with or
+    // without values: a monitor in a User preset needs its RGB sliders either way.
+    const bool announced = values.found || CapsListsCode(entry.capabilities, list.key);
+    if (isPreset ? !entry.hasPresetList : !announced) {
         return;
     }
     std::uint32_t current = 0;

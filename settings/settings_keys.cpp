@@ -1,5 +1,6 @@
 #include "settings/settings_keys.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -306,13 +307,23 @@ std::wstring Lower(std::wstring_view text) {
     return lower;
 }
 
-// Up to eight hexadecimal digits after optional blanks; false when there is no digit.
+// Reads a number as swscanf's "%08X" would, so that hand-edited files mean what they say:
+// after optional blanks at most eight characters of an optional sign, an optional 0x and
+// hexadecimal digits; "-" negates modulo 2^32. False when there is no digit.
 bool ScanHex(std::wstring_view text, std::uint32_t& value) {
     std::size_t i = 0;
     while (i < text.size() && std::iswspace(static_cast<wint_t>(text[i]))) ++i;
+    const std::size_t end = std::min(text.size(), i + 8);
+    const bool negative = i < end && text[i] == L'-';
+    if (i < end && (text[i] == L'-' || text[i] == L'+')) ++i;
+    // The 0 of a prefix is a digit already: "0x" alone reads as 0.
+    bool digits = false;
+    if (i + 1 < end && text[i] == L'0' && (text[i + 1] == L'x' || text[i + 1] == L'X')) {
+        i += 2;
+        digits = true;
+    }
     std::uint32_t result = 0;
-    int digits = 0;
-    for (; i < text.size() && digits < 8; ++i, ++digits) {
+    for (; i < end; ++i) {
         const wchar_t c = text[i];
         std::uint32_t digit;
         if (c >= L'0' && c <= L'9') {
@@ -325,9 +336,10 @@ bool ScanHex(std::wstring_view text, std::uint32_t& value) {
             break;
         }
         result = result * 16 + digit;
+        digits = true;
     }
-    if (digits == 0) return false;
-    value = result;
+    if (!digits) return false;
+    value = negative ? 0u - result : result;
     return true;
 }
 

@@ -106,14 +106,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CommandTest, PausesWaitOnTheMainThreadBeforeTheNextCommand) {
     Discover();
-    Run(L"c 10 ; , b 20");
-    ASSERT_EQ(Writes(), (Writes_{C(0, 10), B(0, 20)}));
-    std::uint32_t contrastTick = 0, brightnessTick = 0;
-    for (const SimTransaction& t : SimTransactions()) {
-        if (t.operation == "SetMonitorContrast") contrastTick = t.tick;
-        if (t.operation == "SetMonitorBrightness") brightnessTick = t.tick;
-    }
-    EXPECT_GE(brightnessTick - contrastTick, 1100u);
+    const auto ticksOf = [this](const wchar_t* line) {
+        const std::uint32_t start = ClockTickCount();
+        Run(line);
+        return SimTransactions().back().tick - start;
+    };
+    EXPECT_EQ(ticksOf(L"c 10 ; , b 20") - ticksOf(L"c 11 b 21"), 1100u);
+    // A leading ";" has become a blank: only the "," pauses.
+    EXPECT_EQ(ticksOf(L"; , b 22") - ticksOf(L"b 23"), 1000u);
 }
 
 TEST_F(CommandTest, SelectorKeepsTheTargetForLaterLinesAndRefreshesThePanel) {
@@ -135,7 +135,8 @@ TEST_F(CommandTest, ErrorLevelCommandsReportTheTargetsValues) {
     struct Case {
         const wchar_t* line;
         std::int32_t exitCode;
-    } cases[] = {{L"d", 75}, {L"e", 50}, {L"2 d", 60}, {L"get_VCP 0x12", 50}, {L"1 get_vcp 10", 75}, {L"b 40", 0}};
+    } cases[] = {{L"d", 75}, {L"e", 50}, {L"2 d", 60}, {L"get_VCP 0x12", 50},
+                   {L"2 get_vcp 0x10", 60}, {L"2 get_vcp 0x62", -1}, {L"1 get_vcp 10", 75}, {L"b 40", 0}};
     for (const Case& c : cases) {
         InterpreterClearErrorLevel();
         Run(c.line);
@@ -208,11 +209,12 @@ TEST_F(CommandTest, TogglesAlternatePerKeyAndRunAsLinesOfTheirOwn) {
     Discover();
     const auto handedOver = [] { return HandedOver(); };
     std::vector<std::wstring> seen;
-    for (const wchar_t* line : {L"t b 0 t b 100", L"t c 5 t c 6", L"t b 0 t b 100", L"t b 0 t b 100", L"t c 5 t c 6"}) {
+    for (const wchar_t* line :
+         {L"t b 0 t b 100", L"t c 5 t c 6", L"t t b 5", L"t b 0 t b 100", L"t t b 5", L"t b 0 t b 100", L"t c 5 t c 6"}) {
         Run(line);
         seen.push_back(handedOver());
     }
-    EXPECT_EQ(seen, (std::vector<std::wstring>{L"b 0", L"c 5", L"b 100", L"b 0", L"c 6"}));
+    EXPECT_EQ(seen, (std::vector<std::wstring>{L"b 0", L"c 5", L"<none>", L"b 100", L"b 5", L"b 0", L"c 6"}));
 
     Run(L"t b 0 t b 50 t b 100");
     EXPECT_EQ(handedOver(), L"<none>");
@@ -265,16 +267,14 @@ TEST_F(CommandTest, SystemCommandsPostToTheMainWindow) {
 
 TEST_F(CommandTest, DimmingAndTransferSwitchesChangeTheSettings) {
     Discover();
+    // A slot holds the first 63 characters of a longer id.
+    Entry(1).deviceUid = std::wstring(70, L'u');
+    g_settings.known[7].mUID = std::wstring(63, L'u');
     Run(L"2 n 1 y 1");
-    ASSERT_FALSE(Entry(1).deviceUid.empty());
     int dimmed = 0;
-    for (const KnownMonitor& known : g_settings.known) {
-        if (known.Dim != 0) {
-            ++dimmed;
-            EXPECT_EQ(known.mUID, Entry(1).deviceUid);
-        }
-    }
+    for (const KnownMonitor& known : g_settings.known) dimmed += known.Dim != 0;
     EXPECT_EQ(dimmed, 1);
+    EXPECT_NE(g_settings.known[7].Dim, 0);
     EXPECT_TRUE(g_settings.transferbrightness);
     Run(L"y 0");
     EXPECT_FALSE(g_settings.transferbrightness);

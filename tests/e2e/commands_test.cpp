@@ -71,7 +71,8 @@ const LineCase kLines[] = {
     {L"5 b 50 c 20", 0, {}, false},
     {L"xy b 50", 0, {}, false},
     {L"b 10 # c 20", 0, {"SetMonitorBrightness m0 0x10=10"}, false},
-    {L"; , b 20", 0, {"SetMonitorBrightness m0 0x10=20"}, false, 1100},
+    // A leading ";" has become a blank: only the "," pauses.
+    {L"; , b 20", 0, {"SetMonitorBrightness m0 0x10=20"}, false, 1000},
     {L"t b 0 t b 100", 0, {"SetMonitorBrightness m0 0x10=0"}, false},
     {L"t b 0 t b 100", 0, {"SetMonitorBrightness m0 0x10=100"}, false},
     {L"t b 0 t b 100", 0, {"SetMonitorBrightness m0 0x10=0"}, false},

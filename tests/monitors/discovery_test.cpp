@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "monitors/brightness.h"
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
@@ -240,8 +241,10 @@ TEST_F(Discovery, RangeEdgesOfBrightnessAndSpeaker) {
     EXPECT_EQ(Count(kGetBrightness, 0), 3);
     const MonitorEntry& flat = g_monitors.entries[0];
     EXPECT_TRUE(flat.ddcCapable);
-    EXPECT_EQ(flat.brightnessMax, 0);  // not converted
-    EXPECT_EQ(flat.contrast, 40);      // yet it answered, so the probe went on
+    EXPECT_EQ(flat.brightnessMax, 50);  // not converted, but kept so that writes send 50
+    SetBrightness(30);
+    EXPECT_EQ(Count("SetMonitorBrightness", 0), 1);
+    EXPECT_EQ(flat.contrast, 40);  // yet it answered, so the probe went on
     EXPECT_EQ(flat.speakerVolume, 0);
     EXPECT_EQ(flat.speakerVolumeMax, 100);
     EXPECT_EQ(g_monitors.entries[1].speakerVolume, 50);  // low 8 bits of both
@@ -252,8 +255,11 @@ TEST_F(Discovery, RangeEdgesOfBrightnessAndSpeaker) {
 
 TEST_F(Discovery, ColourTemperatureListFillsTheChoicesOfTheSelectedMonitor) {
     Load(Display(1, "monitor A\ncapabilities (model(X)vcp(10 12 14(05 08 0B) 62))\nvcp 10 50 100\nvcp 14 0x0B 0x0D\n"
-                    "vcp 62 10 100\n"));
+                    "vcp 62 10 100\n") +
+         Display(2, "monitor B\ncapabilities (vcp(10 14 60))\nvcp 10 50 100\nvcp 14 0x0B 0x0D\nvcp 60 0x0F 0x12\n"));
     DiscoverMonitors(false);
+    EXPECT_TRUE(g_monitors.entries[1].colourTempIsUser);  // named without values, still read
+    EXPECT_EQ(g_monitors.entries[1].inputName, L"DisplayPort1");
     const FakeCombo combo = FakeComboState(kComboColourTemp);
     EXPECT_EQ(combo.items, (std::vector<std::wstring>{L"6500K", L"9300K", L"User1"}));
     EXPECT_EQ(combo.selected, 2);
@@ -266,8 +272,16 @@ TEST_F(Discovery, ColourTemperatureListFillsTheChoicesOfTheSelectedMonitor) {
 
 TEST_F(Discovery, FiftyFailedCapabilityRequestsThenSilence) {
     SimFailAlways(kCapsRequest, -1, 0);
+    SimCurrent().latencies = SimLatencies{0, 0, 0, 0};
     DiscoverMonitors(false);
     EXPECT_EQ(Count(kCapsRequest, 0), 50);
+    const auto tickOf = [](const std::string& operation) {
+        for (const SimTransaction& t : SimTransactions()) {
+            if (t.operation == operation && t.monitor == 0) return t.tick;
+        }
+        return 0u;
+    };
+    EXPECT_EQ(tickOf("GetMonitorRedGreenOrBlueGain") - tickOf("GetCapabilitiesStringLength"), 50u * 50u);  // the last pauses too
     EXPECT_EQ(g_monitors.entries[0].capsAttemptsLeft, 1);
     EXPECT_EQ(Count(kGetVcp, 0, 0x14), 0);
     for (const std::wstring& choice : g_monitors.entries[0].colourTempChoices) EXPECT_TRUE(choice.empty());

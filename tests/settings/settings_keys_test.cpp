@@ -43,7 +43,12 @@ TEST(SettingsReading, EachKindFollowsItsRule) {
          [](const Settings& s) { return s.offset_brightness == -8; }},
         {"lower-case digits, leading blanks", {{L"lastx", L"  1a"}}, [](const Settings& s) { return s.lastx == 26; }},
         {"at most eight digits", {{L"lasty", L"123456789"}}, [](const Settings& s) { return s.lasty == 0x12345678; }},
-        {"unscannable number keeps the old value", {{L"wheel_C", L"0000000F"}, {L"wheel_C", L"zz"}},
+        {"read as a %08X scan: 0x, sign, eight characters in all",
+         {{L"wheel_B", L"0x1F"}, {L"wheel_C", L"0X10"}, {L"offset_brightness", L"-1"}, {L"lastx", L"+5"}, {L"lasty", L"0x12345678"}},
+         [](const Settings& s) {
+             return s.wheel_B == 31 && s.wheel_C == 16 && s.offset_brightness == -1 && s.lastx == 5 && s.lasty == 0x123456;
+         }},
+        {"unscannable number keeps the old value", {{L"wheel_C", L"0000000F"}, {L"wheel_C", L"zz"}, {L"wheel_C", L"-"}},
          [](const Settings& s) { return s.wheel_C == 15; }},
         {"colour", {{L"ColorVolume", L"00123456"}}, [](const Settings& s) { return s.ColorVolume == 0x123456u; }},
         {"small number keeps to its 16 bits", {{L"ptimer2stimeHour", L"00010017"}},
