@@ -4,6 +4,7 @@
 
 #include "app/monitor_memory.h"
 #include "app/restart_marker.h"
+#include "app/settings_saving.h"
 #include "app/startup_steps.h"
 #include "log/event_log.h"
 #include "monitors/brightness.h"
@@ -27,7 +28,7 @@ void SaveForExit() {
     g_settings.exitday = ClockLocalTime().day;
     g_settings.hiddenrestart = g_exit.restartRequested && g_exit.hiddenRestart;
     SelectionToSettings();
-    if (!CloseSettingsDialogIfOpen()) SettingsSaveBoth();
+    if (!CloseSettingsDialogIfOpen()) SaveSettingsPair();
 }
 
 }  // namespace

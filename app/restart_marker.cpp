@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "log/event_log.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 
@@ -16,7 +17,7 @@ std::wstring ProgramFolder() {
 
 bool MarkHiddenRestart(bool hidden) {
     const std::wstring folder = ProgramFolder();
-    if (folder.empty() || !FolderCreate(folder)) return false;
+    if (folder.empty() || !LogFailureCause(FolderCreate(folder), L"CreateDirectory", folder, FilesLastError())) return false;
     const std::wstring marker = folder + L"\\hiddenrestart";
     return hidden ? ShellWriteFile(marker, {}) : ShellDeleteFile(marker);
 }

@@ -5,6 +5,7 @@
 #include "app/startup_steps.h"
 #include "log/event_log.h"
 #include "platform/main_window_handle_win32.h"
+#include "platform/owners_win32.h"
 #include "platform/requests.h"
 
 namespace {
@@ -13,7 +14,7 @@ constexpr DWORD kSuccessorPauseMs = 100;
 constexpr int kHookStopPolls = 100;
 constexpr DWORD kHookStopPollMs = 50;
 constexpr std::uint32_t kNoDevice = static_cast<std::uint32_t>(-1);
-HANDLE g_instanceMutex = nullptr;
+UniqueHandle g_instanceMutex;
 }  // namespace
 
 void RestartProgram() {
@@ -33,13 +34,9 @@ void RequestQuietExit() {
     if (window != nullptr) PostMessageW(window, WM_COMMAND, kCommandExit, kExitRestart);
 }
 
-void KeepInstanceMutex(HANDLE mutex) { g_instanceMutex = mutex; }
+void KeepInstanceMutex(HANDLE mutex) { g_instanceMutex.reset(mutex); }
 
-void CloseInstanceMutex() {
-    if (g_instanceMutex == nullptr) return;
-    CloseHandle(g_instanceMutex);
-    g_instanceMutex = nullptr;
-}
+void CloseInstanceMutex() { g_instanceMutex.reset(); }
 
 void StopHookThread() {
     if (HookThreadId() == 0) return;
@@ -59,8 +56,7 @@ bool StartSuccessor() {
                                             &process) != 0;
         LogEvent(kNoDevice, -1, L"CreateProcess", started ? 1 : 0, L"Restart Lumistrand\r\n");
         if (started) {
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
+            const UniqueHandle thread(process.hThread), child(process.hProcess);
             return true;
         }
         Sleep(kSuccessorPauseMs);

@@ -14,6 +14,7 @@
 #include "app/pending_line.h"
 #include "app/restart.h"
 #include "app/restart_marker.h"
+#include "app/settings_saving.h"
 #include "app/start_facts.h"
 #include "app/startup_steps.h"
 #include "app/submit.h"
@@ -183,9 +184,10 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     g_start.startedFromStartupFolder = StartedFromStartupFolder();
     g_start.mainThreadId = GetCurrentThreadId();
     EnterProgramFolder();
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT, RPC_C_IMP_LEVEL_IMPERSONATE,
-                         nullptr, EOAC_NONE, nullptr);
+    // Logged once the settings say whether to log: without COM, WMI and Core Audio find nothing.
+    const HRESULT comStarted = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const HRESULT comSecured = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
+                                                    RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
     PrepareWmiStrings();
     VcpCodeTableBuild();
     PrepareSettingsDialogTexts();
@@ -231,6 +233,8 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     RegisterSystemNotifications(window);
     LoadGpuLibraries();
     LogEvent(kNoDevice, -1, nullptr, kLogNoOutcome, L"Lumistrand_7_2 starts");
+    LogFailureCause(SUCCEEDED(comStarted), L"CoInitializeEx", L"main thread", static_cast<std::uint32_t>(comStarted));
+    LogFailureCause(SUCCEEDED(comSecured), L"CoInitializeSecurity", L"process", static_cast<std::uint32_t>(comSecured));
 
     PrepareControlPanel();
     g_accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_MAIN));
@@ -247,7 +251,9 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     if (PanelShownAtStart(hiddenMarker)) ShowControlPanel();
     g_settings.hiddenrestart = false;
     SelectionToSettings();
-    if (SettingsSaveAtStartup()) {
+    const StartupSave saved = SettingsSaveAtStartup();
+    LogSettingsSaveFailures(saved.failures);
+    if (saved.knownListFull) {
         LogEvent(kNoDevice, -1, L"known-monitor-entries deleted because known full-> restart Lumistrand", kLogNoOutcome,
                  nullptr);
         RestartProgram();

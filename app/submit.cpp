@@ -6,6 +6,7 @@
 #include "app/start_facts.h"
 #include "app/startup_steps.h"
 #include "commands/normalise.h"
+#include "log/event_log.h"
 #include "platform/files.h"
 #include "platform/instance.h"
 #include "platform/main_window.h"
@@ -20,7 +21,7 @@ bool RunShellEscape(std::wstring_view text) {
     const std::wstring roaming = ShellRoamingAppDataFolder();
     if (roaming.empty()) return false;
     const std::wstring folder = roaming + L"\\Lumistrand";
-    if (!FolderCreate(folder)) return false;
+    if (!LogFailureCause(FolderCreate(folder), L"CreateDirectory", folder, FilesLastError())) return false;
     const std::wstring batch = folder + L"\\run.bat";
     return ShellWriteFile(batch, ShellAnsiText(ShellEscapeCommand(text), kBatchBytes) + "\r\n") &&
            ShellOpenHidden(batch);

@@ -154,6 +154,14 @@ std::int32_t LogEvent(std::uint32_t deviceId, std::int32_t monitorIndex, const w
     return outcome;
 }
 
+bool LogFailureCause(bool ok, const wchar_t* operation, const std::wstring& object, std::uint32_t error) {
+    if (ok) return true;
+    wchar_t code[32];
+    std::swprintf(code, 32, L"  error 0x%08X", error);
+    LogEvent(static_cast<std::uint32_t>(-1), -1, operation, 0, (object + code).c_str());
+    return false;
+}
+
 void LogSetMonitorName(std::int32_t monitorIndex, const std::wstring& name) {
     if (monitorIndex >= 0 && monitorIndex < kLoggedMonitors) g_monitorNames[static_cast<std::size_t>(monitorIndex)] = name;
 }

@@ -14,6 +14,10 @@ inline constexpr std::int32_t kLoggedMonitors = 10;
 std::int32_t LogEvent(std::uint32_t deviceId, std::int32_t monitorIndex, const wchar_t* text,
                       std::int32_t outcome, const wchar_t* extraText);
 
+// For a failed operation: logs operation with ERROR, the object it failed on and the
+// system's error code ("C:\\x  error 0x00000005"). Returns ok, as LogEvent returns the outcome.
+bool LogFailureCause(bool ok, const wchar_t* operation, const std::wstring& object, std::uint32_t error);
+
 // Discovery tells the log each monitor's display name and whether the displays are
 // duplicated (then lines carry the caller's device id).
 void LogSetMonitorName(std::int32_t monitorIndex, const std::wstring& name);

@@ -3,9 +3,9 @@
 #include "monitors/monitor_table.h"
 #include "platform/monitor_list_view.h"
 
-MonitorList g_monitorList;
-
 namespace {
+
+MonitorList g_monitorList;
 
 bool RowExists(std::int32_t row) {
     return row >= 0 && row < MonitorListRowCount();
@@ -70,6 +70,8 @@ void MonitorListOnUserCheck(std::int32_t row, bool checked) {
         g_monitorList.rows[row].checked = checked;
     }
 }
+
+std::int32_t MonitorListSelectedRow() { return g_monitorList.selectedRow; }
 
 bool MonitorListSelect(std::int32_t row) {
     if (!RowExists(row)) {

@@ -37,8 +37,6 @@ struct MonitorList {
     std::int32_t selectedRow = -1;  // -1 = no line selected
 };
 
-extern MonitorList g_monitorList;
-
 std::int32_t MonitorListRowCount();
 void MonitorListClear();
 // Appends a row with the name in column 0; returns its index, or -1 when ten rows exist.
@@ -53,3 +51,5 @@ bool MonitorListIsChecked(std::int32_t row);
 void MonitorListOnUserCheck(std::int32_t row, bool checked);
 // Marks the row as the selected line; false (selection unchanged) for a row that does not exist.
 bool MonitorListSelect(std::int32_t row);
+// The selected line, -1 when none is.
+std::int32_t MonitorListSelectedRow();

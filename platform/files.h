@@ -23,5 +23,8 @@ bool FileMove(const std::wstring& from, const std::wstring& to);
 // Succeeds when the folder exists afterwards (also when it existed before).
 bool FolderCreate(const std::wstring& path);
 
+// The system's error code of the last call here that failed, for the caller's log line.
+std::uint32_t FilesLastError();
+
 // The own process id, written into each log line.
 std::uint32_t ProcessCurrentId();

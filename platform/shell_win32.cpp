@@ -2,13 +2,13 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/owners_win32.h"
 #include "platform/shell.h"
 
 std::wstring ShellRoamingAppDataFolder() {
-    PWSTR path = nullptr;
+    CoTaskText path;
     std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &path))) folder = path;
-    CoTaskMemFree(path);
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, path.out()))) folder = path.get();
     while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
     return folder;
 }
@@ -27,14 +27,12 @@ std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
 }
 
 bool ShellWriteFile(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    const UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     DWORD written = 0;
-    const bool ok = bytes.empty() ||
-                    (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                     written == bytes.size());
-    CloseHandle(file);
-    return ok;
+    return bytes.empty() || (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                             written == bytes.size());
 }
 
 bool ShellFileExists(const std::wstring& path) {

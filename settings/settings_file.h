@@ -1,6 +1,7 @@
 // File seam of the settings store: the XML file read as (key, value) pairs and written from
 // them. Windows: settings_file_win32.cpp (XmlLite). Host tests: testing/fakes/settings_file_fake.cpp.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -19,5 +20,6 @@ bool SettingsFileRead(const std::wstring& path, const SettingsPairSink& sink);
 
 // Writes the pairs as the settings document. The old file is replaced only once the new
 // one is complete, so a failed write leaves it as it was. hideOnDesktop: give the file the
-// hidden attribute when its full path contains "Desktop".
-bool SettingsFileWrite(const std::wstring& path, const SettingsPairs& pairs, bool hideOnDesktop);
+// hidden attribute when its full path contains "Desktop". On failure error holds the
+// system's code (a Win32 error or an HRESULT); it is left alone on success.
+bool SettingsFileWrite(const std::wstring& path, const SettingsPairs& pairs, bool hideOnDesktop, std::uint32_t& error);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/owners_win32.h"
 #include "settings/settings_file.h"
 
 namespace {
@@ -34,29 +35,13 @@ const XmlLite& XmlLiteEntries() {
     return entries;
 }
 
-// Owns one COM reference.
-template <typename T>
-class ComRef {
-public:
-    ComRef() = default;
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    ~ComRef() {
-        if (object_ != nullptr) object_->Release();
-    }
-    T* operator->() const { return object_; }
-    T* get() const { return object_; }
-    T** out() { return &object_; }
-    void** outVoid() { return reinterpret_cast<void**>(&object_); }
-
-private:
-    T* object_ = nullptr;
-};
-
-bool XmlWriterCreate(IStream* stream, ComRef<IXmlWriter>& writer) {
+HRESULT XmlWriterCreate(IStream* stream, ComRef<IXmlWriter>& writer) {
     const CreateXmlWriterFn create = XmlLiteEntries().createWriter;
-    return create != nullptr && SUCCEEDED(create(kIidXmlWriter, writer.outVoid(), nullptr)) &&
-           SUCCEEDED(writer->SetOutput(stream)) && SUCCEEDED(writer->SetProperty(XmlWriterProperty_Indent, TRUE));
+    if (create == nullptr) return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+    HRESULT result = create(kIidXmlWriter, writer.outVoid(), nullptr);
+    if (SUCCEEDED(result)) result = writer->SetOutput(stream);
+    if (SUCCEEDED(result)) result = writer->SetProperty(XmlWriterProperty_Indent, TRUE);
+    return result;
 }
 
 // Wine's writer puts attribute values out as they are, Windows' escapes them. Asking the
@@ -66,7 +51,7 @@ bool WriterEscapesAttributes() {
         ComRef<IStream> stream;
         *stream.out() = SHCreateMemStream(nullptr, 0);
         ComRef<IXmlWriter> writer;
-        if (stream.get() == nullptr || !XmlWriterCreate(stream.get(), writer)) return true;
+        if (stream.get() == nullptr || FAILED(XmlWriterCreate(stream.get(), writer))) return true;
         writer->WriteStartElement(nullptr, L"a", nullptr);
         writer->WriteAttributeString(nullptr, L"b", nullptr, L"&");
         writer->WriteEndElement();
@@ -98,15 +83,14 @@ std::wstring AttributeText(const std::wstring& value) {
     return escaped;
 }
 
-bool WriteDocument(const std::wstring& path, const SettingsPairs& pairs) {
+HRESULT WriteDocument(const std::wstring& path, const SettingsPairs& pairs) {
     ComRef<IStream> stream;
-    if (FAILED(SHCreateStreamOnFileEx(path.c_str(), STGM_CREATE | STGM_WRITE | STGM_SHARE_EXCLUSIVE,
-                                      FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, stream.out()))) {
-        return false;
-    }
+    HRESULT result = SHCreateStreamOnFileEx(path.c_str(), STGM_CREATE | STGM_WRITE | STGM_SHARE_EXCLUSIVE,
+                                            FILE_ATTRIBUTE_NORMAL, TRUE, nullptr, stream.out());
+    if (FAILED(result)) return result;
     ComRef<IXmlWriter> writer;
-    if (!XmlWriterCreate(stream.get(), writer)) return false;
-    HRESULT result = writer->WriteStartDocument(XmlStandalone_Omit);
+    result = XmlWriterCreate(stream.get(), writer);
+    if (SUCCEEDED(result)) result = writer->WriteStartDocument(XmlStandalone_Omit);
     if (SUCCEEDED(result)) result = writer->WriteStartElement(nullptr, L"settings", nullptr);
     if (SUCCEEDED(result)) result = writer->WriteAttributeString(nullptr, kSettingsVersionKey, nullptr, kSettingsVersion);
     for (const auto& [key, value] : pairs) {
@@ -124,7 +108,7 @@ bool WriteDocument(const std::wstring& path, const SettingsPairs& pairs) {
     ULONG written = 0;
     if (SUCCEEDED(result)) result = stream->Write("\n", 1, &written);
     if (SUCCEEDED(result)) result = stream->Commit(STGC_DEFAULT);
-    return SUCCEEDED(result);
+    return result;
 }
 
 void HideOnDesktop(const std::wstring& path) {
@@ -146,11 +130,9 @@ bool FileIsReadOnly(const std::wstring& path) {
 
 bool SettingsFileWritable(const std::wstring& path) {
     if (FileIsReadOnly(path)) return false;
-    const HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(file);
-    return true;
+    const UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
 }
 
 bool SettingsFileRead(const std::wstring& path, const SettingsPairSink& sink) {
@@ -178,13 +160,21 @@ bool SettingsFileRead(const std::wstring& path, const SettingsPairSink& sink) {
     return true;
 }
 
-bool SettingsFileWrite(const std::wstring& path, const SettingsPairs& pairs, bool hideOnDesktop) {
+bool SettingsFileWrite(const std::wstring& path, const SettingsPairs& pairs, bool hideOnDesktop, std::uint32_t& error) {
     // A crash or a full disk must never leave a half-written settings file behind: the
     // document goes to a file beside it that replaces the old one only once complete.
     const std::wstring temporary = path + L".new";
-    if (FileIsReadOnly(path)) return false;
-    if (!WriteDocument(temporary, pairs) ||
+    if (FileIsReadOnly(path)) {
+        error = ERROR_ACCESS_DENIED;
+        return false;
+    }
+    HRESULT written = WriteDocument(temporary, pairs);
+    if (SUCCEEDED(written) &&
         !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        written = HRESULT_FROM_WIN32(GetLastError());
+    }
+    if (FAILED(written)) {
+        error = static_cast<std::uint32_t>(written);
         DeleteFileW(temporary.c_str());
         return false;
     }

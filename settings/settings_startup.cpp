@@ -28,9 +28,8 @@ bool KnownMonitorsFull(const Settings& settings) {
     return true;
 }
 
-bool SettingsSaveAtStartup() {
+StartupSave SettingsSaveAtStartup() {
     const bool full = KnownMonitorsFull(g_settings);
     if (full) g_settingsStatus.dropKnownMonitors = true;
-    SettingsSaveBoth();
-    return full;
+    return {full, SettingsSaveBoth()};
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "settings/settings.h"
+#include "settings/settings_store.h"
 
 // From this free slot on the list counts as full: the program drops it and restarts.
 inline constexpr int kKnownMonitorsFullFrom = 118;
@@ -24,6 +25,10 @@ void SettingsChooseUiLanguage();
 // No free slot, or the first free one at kKnownMonitorsFullFrom or later.
 bool KnownMonitorsFull(const Settings& settings);
 
-// Saves both files; when the known-monitor list is full they are saved without it and the
-// result is true: the program must restart so that the successor starts with an empty list.
-bool SettingsSaveAtStartup();
+struct StartupSave {
+    bool knownListFull = false;  // saved without it: the program must restart with an empty list
+    SettingsSaveFailures failures;
+};
+
+// Saves both files, without the known-monitor list when it is full.
+StartupSave SettingsSaveAtStartup();

@@ -35,20 +35,21 @@ void SettingsLoad() {
     if (!g_profilePath.empty()) SettingsFileRead(g_profilePath, ApplyToGlobals);
 }
 
-void SettingsSave(bool profileCopy) {
-    if (g_settingsStatus.suppressSave) return;
-    if (!(profileCopy ? g_settings.additional : g_settings.cdbackup)) return;
+SettingsSaveFailures SettingsSaveBoth() {
+    SettingsSaveFailures failures;
+    if (g_settingsStatus.suppressSave) return failures;
     const SettingsPairs pairs = SettingsWriteList(g_settings, g_settingsStatus, UiIsGerman());
-    if (!profileCopy) {
-        SettingsFileWrite(kSettingsFileName, pairs, true);
-        return;
+    std::uint32_t error = 0;
+    if (g_settings.cdbackup && !SettingsFileWrite(kSettingsFileName, pairs, true, error)) {
+        failures.push_back({kSettingsFileName, error});
     }
+    if (!g_settings.additional) return failures;
     const std::wstring folder = ProfileFolder();
-    if (folder.empty() || !FolderCreate(folder)) return;
-    SettingsFileWrite(folder + L"\\" + kSettingsFileName, pairs, false);
-}
-
-void SettingsSaveBoth() {
-    SettingsSave(false);
-    SettingsSave(true);
+    if (folder.empty()) return failures;
+    if (!FolderCreate(folder)) {
+        failures.push_back({folder, FilesLastError()});
+    } else if (!SettingsFileWrite(folder + L"\\" + kSettingsFileName, pairs, false, error)) {
+        failures.push_back({folder + L"\\" + kSettingsFileName, error});
+    }
+    return failures;
 }

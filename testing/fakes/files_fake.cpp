@@ -10,6 +10,16 @@ namespace {
 
 std::set<std::filesystem::path> g_held;
 std::map<FileHandle, std::filesystem::path> g_open;
+std::uint32_t g_lastError = 0;
+
+// The Windows codes a caller would see for the same refusals.
+constexpr std::uint32_t kSharingViolation = 32;
+constexpr std::uint32_t kAlreadyExists = 183;
+
+bool Failed(std::uint32_t error) {
+    g_lastError = error;
+    return false;
+}
 
 bool IsOpen(const std::filesystem::path& path) {
     for (const auto& [handle, open] : g_open) {
@@ -79,16 +89,20 @@ bool FileMove(const std::wstring& from, const std::wstring& to) {
     const std::filesystem::path source = FakeFilesHostPath(from);
     const std::filesystem::path target = FakeFilesHostPath(to);
     std::error_code error;
-    if (IsOpen(source) || std::filesystem::exists(target, error)) return false;
+    if (IsOpen(source)) return Failed(kSharingViolation);
+    if (std::filesystem::exists(target, error)) return Failed(kAlreadyExists);
     std::filesystem::rename(source, target, error);
-    return !error;
+    return !error || Failed(static_cast<std::uint32_t>(error.value()));
 }
 
 bool FolderCreate(const std::wstring& path) {
     std::error_code error;
     const std::filesystem::path host = FakeFilesHostPath(path);
     std::filesystem::create_directories(host, error);
-    return std::filesystem::is_directory(host, error);
+    // A file in the folder's place is no error to the library, but Windows refuses it.
+    return std::filesystem::is_directory(host, error) || Failed(error ? static_cast<std::uint32_t>(error.value()) : kAlreadyExists);
 }
+
+std::uint32_t FilesLastError() { return g_lastError; }
 
 std::uint32_t ProcessCurrentId() { return static_cast<std::uint32_t>(::getpid()); }

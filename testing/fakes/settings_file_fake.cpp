@@ -1,5 +1,10 @@
 #include "testing/fakes/settings_file_fake.h"
 
+namespace {
+// What Windows reports for a read-only file.
+constexpr std::uint32_t kAccessDenied = 5;
+}  // namespace
+
 std::map<std::wstring, FakeSettingsFile>& FakeSettingsFiles() {
     static std::map<std::wstring, FakeSettingsFile> files;
     return files;
@@ -22,9 +27,12 @@ bool SettingsFileRead(const std::wstring& path, const SettingsPairSink& sink) {
     return true;
 }
 
-bool SettingsFileWrite(const std::wstring& path, const SettingsPairs& pairs, bool hideOnDesktop) {
+bool SettingsFileWrite(const std::wstring& path, const SettingsPairs& pairs, bool hideOnDesktop, std::uint32_t& error) {
     FakeSettingsFile& file = FakeSettingsFiles()[path];
-    if (!file.writable) return false;
+    if (!file.writable) {
+        error = kAccessDenied;
+        return false;
+    }
     file.pairs = pairs;
     file.hideOnDesktopAsked = hideOnDesktop;
     ++file.writes;

@@ -119,7 +119,7 @@ TEST_F(CommandTest, PausesWaitOnTheMainThreadBeforeTheNextCommand) {
 TEST_F(CommandTest, SelectorKeepsTheTargetForLaterLinesAndRefreshesThePanel) {
     Discover();
     Run(L"pd3220u");
-    EXPECT_EQ(g_monitorList.selectedRow, 1);
+    EXPECT_EQ(MonitorListSelectedRow(), 1);
     EXPECT_EQ(FakeSliderPosition(1038), 100 - 60);
     const auto posted = FakeMainWindowTakePostedCommands();
     ASSERT_EQ(posted.size(), 1u);

@@ -75,10 +75,13 @@ TEST_F(EventLogFile, MonitorNameAndDeviceIdComeFromTheTable) {
     LogSetDuplicateMode(true);
     LogEvent(0xABCD12, 1, L"GetMonitorBrightness", 0, L"value 5");
     LogEvent(0xABCD12, 2, L"x", -1, nullptr);  // entry 2 has no name
+    EXPECT_TRUE(LogFailureCause(true, L"Save settings", L"C:\\a.xml", 5));
+    EXPECT_FALSE(LogFailureCause(false, L"Save settings", L"C:\\a.xml", 5));
     const std::string bytes = ReadBytes(DefaultLog());
     const std::string lines = bytes.substr(EncodeUtf16Le(LogFileHeader()).size());
     EXPECT_EQ(lines, EncodeUtf16Le(Pid() + L"  07:08:09:0045  00ABCD12  DellU2414H  GetMonitorBrightness ERROR  value 5\r\n" +
-                                   Pid() + L"  07:08:09:0045  00ABCD12  x  \r\n"));
+                                   Pid() + L"  07:08:09:0045  00ABCD12  x  \r\n" + Pid() +
+                                   L"  07:08:09:0045  Save settings ERROR  C:\\a.xml  error 0x00000005\r\n"));
 }
 
 TEST_F(EventLogFile, ForeignFileIsKeptAsideAndReplaced) {

@@ -187,7 +187,7 @@ TEST(MonitorList, ViewMirrorsProgramChangesAndUserTicksStayInTheRows) {
     EXPECT_EQ(MonitorListCell(11, 0), L"");
     MonitorListClear();
     EXPECT_TRUE(FakeMonitorListViewRows().empty());
-    EXPECT_EQ(g_monitorList.selectedRow, -1);
+    EXPECT_EQ(MonitorListSelectedRow(), -1);
 }
 
 }  // namespace

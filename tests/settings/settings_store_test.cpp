@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "settings/settings_startup.h"
 #include "settings/settings_store.h"
@@ -84,16 +85,28 @@ TEST_F(SettingsStoreTest, SaveWritesTheFilesThatAreSwitchedOn) {
 }
 
 TEST_F(SettingsStoreTest, ProfileCopyGoesIntoItsOwnFolder) {
-    SettingsSaveBoth();
+    EXPECT_TRUE(SettingsSaveBoth().empty());
     EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(roaming_) / "Lumistrand"));
     EXPECT_EQ(Profile().writes, 1);
     EXPECT_TRUE(ProgramFile().hideOnDesktopAsked);
     EXPECT_FALSE(Profile().hideOnDesktopAsked);
 }
 
+TEST_F(SettingsStoreTest, FilesThatCannotBeWrittenAreReportedWithTheirCause) {
+    ProgramFile().writable = false;
+    std::filesystem::remove_all(std::filesystem::path(roaming_) / "Lumistrand");
+    { std::ofstream(std::filesystem::path(roaming_) / "Lumistrand") << "a file where the folder belongs"; }
+    const SettingsSaveFailures failures = SettingsSaveBoth();
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_EQ(failures[0].path, kSettingsFileName);
+    EXPECT_EQ(failures[0].error, 5u);
+    EXPECT_EQ(failures[1].path, roaming_ + L"\\Lumistrand");
+    EXPECT_NE(failures[1].error, 0u);
+}
+
 TEST_F(SettingsStoreTest, SavedLanguageIsTheOneInUse) {
     UiLanguageSet(kLanguageGerman);
-    SettingsSave(false);
+    SettingsSaveBoth();
     const SettingsPairs& pairs = ProgramFile().pairs;
     EXPECT_EQ(pairs[pairs.size() - 2], (SettingsPair{L"language", L"German"}));
 }
@@ -127,12 +140,12 @@ TEST(SettingsStartup, SlotsWithoutUidAreReset) {
 
 TEST_F(SettingsStoreTest, FullKnownMonitorListIsSavedWithoutItAndRestarts) {
     for (int slot = 0; slot < kKnownMonitorsFullFrom - 1; ++slot) g_settings.known[slot].mUID = L"m&UID";
-    EXPECT_FALSE(SettingsSaveAtStartup());
+    EXPECT_FALSE(SettingsSaveAtStartup().knownListFull);
     EXPECT_FALSE(g_settingsStatus.dropKnownMonitors);
 
     g_settings.known[kKnownMonitorsFullFrom - 1].mUID = L"m&UID";
     g_settings.known[kKnownMonitorSlots - 1].mUID = L"m&UID";
-    EXPECT_TRUE(SettingsSaveAtStartup());
+    EXPECT_TRUE(SettingsSaveAtStartup().knownListFull);
     for (const FakeSettingsFile* file : {&ProgramFile(), &Profile()}) {
         EXPECT_EQ(file->writes, 2);
         for (const auto& [key, value] : file->pairs) EXPECT_FALSE(key.starts_with(L"mUID")) << key;
