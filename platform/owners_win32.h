@@ -5,25 +5,27 @@
 
 #include <utility>
 
-// A handle closed with `close`; `empty` is the value the API uses for "none".
-template <typename Handle, auto close, Handle empty>
+// A handle with its kind's "none" value and its way of being released.
+template <typename Kind>
 class UniqueOwner {
 public:
+    using Handle = decltype(Kind::Empty());
+
     UniqueOwner() = default;
     explicit UniqueOwner(Handle handle) : handle_(handle) {}
     UniqueOwner(const UniqueOwner&) = delete;
     UniqueOwner& operator=(const UniqueOwner&) = delete;
-    UniqueOwner(UniqueOwner&& other) noexcept : handle_(std::exchange(other.handle_, empty)) {}
+    UniqueOwner(UniqueOwner&& other) noexcept : handle_(std::exchange(other.handle_, Kind::Empty())) {}
     UniqueOwner& operator=(UniqueOwner&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.handle_, empty));
+        if (this != &other) reset(std::exchange(other.handle_, Kind::Empty()));
         return *this;
     }
     ~UniqueOwner() { reset(); }
 
     Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != empty; }
-    void reset(Handle handle = empty) {
-        if (handle_ != empty) close(handle_);
+    explicit operator bool() const { return handle_ != Kind::Empty(); }
+    void reset(Handle handle = Kind::Empty()) {
+        if (handle_ != Kind::Empty()) Kind::Release(handle_);
         handle_ = handle;
     }
     Handle* out() {
@@ -32,25 +34,48 @@ public:
     }
 
 private:
-    Handle handle_ = empty;
+    Handle handle_ = Kind::Empty();
 };
 
-// Kernel objects: processes, threads, mutexes (null when none).
-using UniqueHandle = UniqueOwner<HANDLE, CloseHandle, nullptr>;
-inline void CloseFileHandle(HANDLE file) { CloseHandle(file); }
+// Kernel objects: processes, threads, mutexes.
+struct KernelObjectKind {
+    static HANDLE Empty() { return nullptr; }
+    static void Release(HANDLE handle) { CloseHandle(handle); }
+};
+using UniqueHandle = UniqueOwner<KernelObjectKind>;
+
 // Files from CreateFileW, whose "none" is INVALID_HANDLE_VALUE.
-using UniqueFile = UniqueOwner<HANDLE, CloseFileHandle, INVALID_HANDLE_VALUE>;
-using UniqueIcon = UniqueOwner<HICON, DestroyIcon, nullptr>;
-inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
+struct FileKind {
+    static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
+    static void Release(HANDLE file) { CloseHandle(file); }
+};
+using UniqueFile = UniqueOwner<FileKind>;
+
+struct IconKind {
+    static HICON Empty() { return nullptr; }
+    static void Release(HICON icon) { DestroyIcon(icon); }
+};
+using UniqueIcon = UniqueOwner<IconKind>;
+
 // Fonts, bitmaps, brushes and pens.
-using UniqueGdiObject = UniqueOwner<HGDIOBJ, DeleteGdiObject, nullptr>;
-inline void ReleaseScreenDc(HDC dc) { ReleaseDC(nullptr, dc); }
-using UniqueScreenDc = UniqueOwner<HDC, ReleaseScreenDc, nullptr>;
-inline void DeleteMemoryDc(HDC dc) { DeleteDC(dc); }
-using UniqueMemoryDc = UniqueOwner<HDC, DeleteMemoryDc, nullptr>;
-inline void FreeCoTaskMemory(wchar_t* text) { CoTaskMemFree(text); }
+struct GdiObjectKind {
+    static HGDIOBJ Empty() { return nullptr; }
+    static void Release(HGDIOBJ object) { DeleteObject(object); }
+};
+using UniqueGdiObject = UniqueOwner<GdiObjectKind>;
+
+struct MemoryDcKind {
+    static HDC Empty() { return nullptr; }
+    static void Release(HDC dc) { DeleteDC(dc); }
+};
+using UniqueMemoryDc = UniqueOwner<MemoryDcKind>;
+
 // Texts the shell allocates with CoTaskMemAlloc (SHGetKnownFolderPath).
-using CoTaskText = UniqueOwner<wchar_t*, FreeCoTaskMemory, nullptr>;
+struct CoTaskTextKind {
+    static wchar_t* Empty() { return nullptr; }
+    static void Release(wchar_t* text) { CoTaskMemFree(text); }
+};
+using CoTaskText = UniqueOwner<CoTaskTextKind>;
 
 // One COM reference.
 template <typename T>

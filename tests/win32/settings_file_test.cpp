@@ -61,19 +61,24 @@ protected:
     std::wstring file_;
 };
 
+bool Write(const std::wstring& path, const SettingsPairs& pairs, bool hideOnDesktop) {
+    std::uint32_t error = 0;
+    return SettingsFileWrite(path, pairs, hideOnDesktop, error);
+}
+
 TEST_F(SettingsFileTest, RoundTripThroughXmlLite) {
     const SettingsPairs written = {{L"ColorBrightness", L"008000FF"},
                                    {L"editbuffer0", L"dell 'u2415' b + 10 & c < 5 > \"x\""},
                                    {L"mname3", L"Bildschirm \x00E4\x20AC"},
                                    {L"logfile", L""}};
-    ASSERT_TRUE(SettingsFileWrite(file_, written, false));
+    ASSERT_TRUE(Write(file_, written, false));
     SettingsPairs expected = {{L"Lumistrand", L"7.2"}};
     expected.insert(expected.end(), written.begin(), written.end());
     EXPECT_EQ(ReadAll(file_), expected);
 }
 
 TEST_F(SettingsFileTest, ExactBytesOfASmallFile) {
-    ASSERT_TRUE(SettingsFileWrite(file_, {{L"ColorBrightness", L"008000FF"}, {L"verify", L"N"}}, false));
+    ASSERT_TRUE(Write(file_, {{L"ColorBrightness", L"008000FF"}, {L"verify", L"N"}}, false));
     std::string bytes = FileBytes(file_);
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
     EXPECT_EQ(bytes,
@@ -109,15 +114,18 @@ TEST_F(SettingsFileTest, ReadingStopsAtTheFirstErrorKeepingWhatCameBefore) {
 }
 
 TEST_F(SettingsFileTest, FailedSaveLeavesThePreviousFileIntact) {
-    ASSERT_TRUE(SettingsFileWrite(file_, {{L"wheel_B", L"00000001"}}, false));
+    ASSERT_TRUE(Write(file_, {{L"wheel_B", L"00000001"}}, false));
     const std::string before = FileBytes(file_);
     // A key that is no XML name makes the writer fail after the document has begun.
-    EXPECT_FALSE(SettingsFileWrite(file_, {{L"wheel_C", L"00000002"}, {L"bad key", L"x"}}, false));
+    std::uint32_t error = 0;
+    EXPECT_FALSE(SettingsFileWrite(file_, {{L"wheel_C", L"00000002"}, {L"bad key", L"x"}}, false, error));
+    EXPECT_TRUE(FAILED(static_cast<HRESULT>(error))) << error;
     EXPECT_EQ(FileBytes(file_), before);
     EXPECT_EQ(GetFileAttributesW((file_ + L".new").c_str()), INVALID_FILE_ATTRIBUTES);
     // A read-only settings file is not replaced either.
     SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(SettingsFileWrite(file_, {{L"wheel_C", L"00000002"}}, false));
+    EXPECT_FALSE(SettingsFileWrite(file_, {{L"wheel_C", L"00000002"}}, false, error));
+    EXPECT_EQ(error, static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
     EXPECT_EQ(FileBytes(file_), before);
 }
 
@@ -125,10 +133,10 @@ TEST_F(SettingsFileTest, HiddenOnlyBelowADesktopFolder) {
     const std::wstring desktop = folder_ + L"\\My dESKTOP";
     CreateDirectoryW(desktop.c_str(), nullptr);
     const std::wstring onDesktop = desktop + L"\\Lumistrand.xml";
-    ASSERT_TRUE(SettingsFileWrite(onDesktop, {{L"verify", L"N"}}, true));
-    ASSERT_TRUE(SettingsFileWrite(onDesktop, {{L"verify", L"Y"}}, true));
+    ASSERT_TRUE(Write(onDesktop, {{L"verify", L"N"}}, true));
+    ASSERT_TRUE(Write(onDesktop, {{L"verify", L"Y"}}, true));
     EXPECT_TRUE(GetFileAttributesW(onDesktop.c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    ASSERT_TRUE(SettingsFileWrite(file_, {{L"verify", L"N"}}, true));
+    ASSERT_TRUE(Write(file_, {{L"verify", L"N"}}, true));
     EXPECT_FALSE(GetFileAttributesW(file_.c_str()) & FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesW(onDesktop.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(onDesktop.c_str());
@@ -144,8 +152,8 @@ TEST_F(SettingsFileTest, ReadOnlyProgramFileMakesLoadReadTheProfileCopy) {
     GetCurrentDirectoryW(MAX_PATH, previousDirectory);
     SetCurrentDirectoryW(folder_.c_str());
 
-    ASSERT_TRUE(SettingsFileWrite(file_, {{L"wheel_B", L"00000001"}}, false));
-    ASSERT_TRUE(SettingsFileWrite(profileFile, {{L"wheel_B", L"00000002"}}, false));
+    ASSERT_TRUE(Write(file_, {{L"wheel_B", L"00000001"}}, false));
+    ASSERT_TRUE(Write(profileFile, {{L"wheel_B", L"00000002"}}, false));
     g_settings = Settings{};
     SettingsLoad();
     EXPECT_EQ(g_settings.wheel_B, 1);
