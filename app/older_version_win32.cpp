@@ -48,20 +48,24 @@ void ShutDownImage(const wchar_t* imagePath) {
 
 }  // namespace
 
-void ShutDownOlderVersion() {
+HWND OlderVersionWindow() {
     for (const wchar_t* className : kLegacyWindowClasses) {
-        HWND older = FindWindowW(className, nullptr);
-        if (older == nullptr) continue;
-        DWORD processId = 0;
-        GetWindowThreadProcessId(older, &processId);
-        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-        if (process != nullptr) {
-            wchar_t image[MAX_PATH * 2] = {};
-            DWORD length = MAX_PATH * 2;
-            if (QueryFullProcessImageNameW(process, 0, image, &length)) ShutDownImage(image);
-            CloseHandle(process);
-        }
-        Sleep(1000);
-        return;
+        if (HWND older = FindWindowW(className, nullptr)) return older;
     }
+    return nullptr;
+}
+
+void ShutDownOlderVersion() {
+    HWND older = OlderVersionWindow();
+    if (older == nullptr) return;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(older, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process != nullptr) {
+        wchar_t image[MAX_PATH * 2] = {};
+        DWORD length = MAX_PATH * 2;
+        if (QueryFullProcessImageNameW(process, 0, image, &length)) ShutDownImage(image);
+        CloseHandle(process);
+    }
+    Sleep(1000);
 }

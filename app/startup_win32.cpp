@@ -48,6 +48,8 @@ bool StartedFromStartupFolder() {
     return inside;
 }
 
+}  // namespace
+
 // The executable's folder becomes the current directory; the settings file lies beside it.
 void EnterProgramFolder() {
     wchar_t path[MAX_PATH * 2] = {};
@@ -63,6 +65,8 @@ void EnterProgramFolder() {
     settings += L"\\Lumistrand.xml";
     if (settings.size() <= kSettingsPathMax) g_app.programSettingsPath = settings;
 }
+
+namespace {
 
 std::int32_t FontSmoothing() {
     if (GetSystemMetrics(SM_CYSMICON) == 16) return 0;
@@ -173,6 +177,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
 }
 
 int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
+    if (int exitCode = 0; ForwardToRunningInstance(commandLine, exitCode)) return exitCode;
     LoadLibraryW(L"RICHED20.DLL");
     g_app.moduleHandle = reinterpret_cast<std::uintptr_t>(instance);
     g_app.startedFromStartupFolder = StartedFromStartupFolder();

@@ -83,6 +83,7 @@ endif()
 include(${CMAKE_SOURCE_DIR}/cmake/sim_dll.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/cmake/bench.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/cmake/bench_roundtrip.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/cmake/standins.cmake)
 
 if(TARGET dxva2_sim)
   add_dependencies(lumistrand_e2e_tests dxva2_sim)
