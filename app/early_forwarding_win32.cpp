@@ -6,6 +6,7 @@
 #include <objbase.h>
 
 #include "app/main_window_win32.h"
+#include "commands/normalise.h"
 #include "settings/settings.h"
 #include "settings/settings_startup.h"
 #include "settings/settings_store.h"
@@ -32,9 +33,11 @@ bool MinimizeFlagFromSettings() {
 bool ForwardToRunningInstance(const wchar_t* commandLine, int& exitCode) {
     if (OlderVersionWindow() != nullptr || !InstanceMutexExists()) return false;
     if (FindWindowW(kMainWindowClass, nullptr) == nullptr) return false;
-    // The shell escape opens its batch file through the shell, which expects COM.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const bool empty = commandLine == nullptr || commandLine[0] == L'\0';
+    const std::wstring_view line = commandLine != nullptr ? commandLine : L"";
+    // The shell escape opens its batch file through the shell, which expects COM. Only then:
+    // COM's window would attach the display driver, which costs a forwarded line half its time.
+    if (IsShellEscape(line)) CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const bool empty = line.empty();
     exitCode = RunSecondInstance(commandLine, empty && MinimizeFlagFromSettings());
     return true;
 }

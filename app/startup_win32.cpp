@@ -18,6 +18,7 @@
 #include "app/submit.h"
 #include "commands/monitor_limits.h"
 #include "monitors/monitor_list_win32.h"
+#include "platform/optional_api.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_startup.h"
@@ -90,15 +91,12 @@ bool IsWindows7OrLater() {
 }
 
 void RegisterSystemNotifications(HWND window) {
-    WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
+    if (const auto registerSession = OptionalWTSRegisterSessionNotification())
+        registerSession(window, NOTIFY_FOR_THIS_SESSION);
     for (const GUID* setting : {&kPowerSourceChange, &kPowerSavingChange, &kMonitorPowerOn})
         RegisterPowerSettingNotification(window, setting, DEVICE_NOTIFY_WINDOW_HANDLE);
-    // Windows 8 and later only: looked up so that the program still loads on Windows 7.
-    using RegisterSuspendResumeFn = HPOWERNOTIFY(WINAPI*)(HANDLE, DWORD);
-    HMODULE user32 = GetModuleHandleW(L"User32.dll");
-    const auto registerSuspendResume = reinterpret_cast<RegisterSuspendResumeFn>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "RegisterSuspendResumeNotification")));
-    if (registerSuspendResume != nullptr) registerSuspendResume(window, DEVICE_NOTIFY_WINDOW_HANDLE);
+    if (const auto registerSuspendResume = OptionalRegisterSuspendResumeNotification())
+        registerSuspendResume(window, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
 bool PanelShownAtStart(bool hiddenMarker) {
@@ -178,7 +176,6 @@ HWND CreateMainWindow(HINSTANCE instance) {
 
 int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     if (int exitCode = 0; ForwardToRunningInstance(commandLine, exitCode)) return exitCode;
-    LoadLibraryW(L"RICHED20.DLL");
     g_app.moduleHandle = reinterpret_cast<std::uintptr_t>(instance);
     g_app.startedFromStartupFolder = StartedFromStartupFolder();
     g_app.mainThreadId = GetCurrentThreadId();
@@ -190,8 +187,9 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     VcpCodeTableBuild();
     PrepareSettingsDialogTexts();
 
-    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFFFF};
-    if (!InitCommonControlsEx(&controls)) return 0;
+    const INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFFFF};
+    const auto initCommonControls = OptionalInitCommonControlsEx();
+    if (initCommonControls == nullptr || !initCommonControls(&controls)) return 0;
     SettingsApplyBuiltInDefaults();
     g_app.fontSmoothing = FontSmoothing();
     g_settings.aliasing = g_app.fontSmoothing;

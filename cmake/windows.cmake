@@ -18,9 +18,9 @@ add_link_options("$<$<NOT:$<CONFIG:Debug,RelWithDebInfo>>:-Wl,--gc-sections;-s>"
 set(LUMISTRAND_WARNINGS -Wall -Wextra -Werror)
 # Without the static runtime the exe needs libstdc++-6.dll, and Wine ends it with code 53 and no message.
 set(LUMISTRAND_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+# DLLs that only some work needs are not linked: platform/optional_api.h loads them on first use.
 set(LUMISTRAND_WIN32_LIBS
-  user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid wbemuuid dxva2 advapi32
-  rstrtmgr shlwapi wtsapi32 version urlmon uxtheme powrprof)
+  user32 gdi32 comdlg32 shell32 ole32 oleaut32 uuid wbemuuid dxva2 advapi32 shlwapi version)
 
 # Every exe lands in one folder, so the simulated dxva2.dll sits next to Lumistrand.exe
 # and the end-to-end tests find the program beside themselves.
@@ -65,7 +65,7 @@ add_subdirectory(${LUMISTRAND_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLU
 # They link everything except the entry point, so wWinMain must stay alone in its file.
 file(GLOB LUMISTRAND_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
 add_executable(lumistrand_win32_tests ${LUMISTRAND_WIN32_TESTS} ${LUMISTRAND_RESOURCES})
-target_link_libraries(lumistrand_win32_tests PRIVATE lumistrand_win gtest_main)
+target_link_libraries(lumistrand_win32_tests PRIVATE lumistrand_win gtest_main comctl32)
 
 # End-to-end tests: start the real Lumistrand.exe next to the simulated dxva2.dll. They see
 # the program only from outside, so they link the harness and none of the program's code.
