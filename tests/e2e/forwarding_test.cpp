@@ -125,7 +125,7 @@ TEST_F(Forwarding, SecondStartWithoutArgumentsAsksToShowThePanelUnlessMinimizefl
         SCOPED_TRACE(minimize ? "minimizeflag on" : "minimizeflag off");
         if (minimize) {
             std::ofstream(ProgramPathBesideTests(L"Lumistrand.xml").c_str(), std::ios::binary)
-                << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings version=\"7.2\">\r\n"
+                << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings Lumistrand=\"7.2\">\r\n"
                    "  <set minimizeflag=\"Y\"></set>\r\n</settings>\n";
         }
         StandInInstance running(-1);
