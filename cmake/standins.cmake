@@ -1,9 +1,10 @@
-# Stand-ins that end-to-end tests start beside Lumistrand.exe (included by windows.cmake): the
-# window of an older version, and a Restart Manager that really ends processes under Wine (a
-# test names it in WINEDLLOVERRIDES; Wine's own stub ends nothing).
-add_executable(legacy_standin WIN32 ${CMAKE_SOURCE_DIR}/testing/standins/legacy_instance_win32.cpp)
-target_compile_options(legacy_standin PRIVATE ${LUMISTRAND_WARNINGS} -municode)
-target_link_options(legacy_standin PRIVATE -municode -mwindows ${LUMISTRAND_STATIC_RUNTIME})
+# Stand-ins started beside Lumistrand.exe (included by windows.cmake): the smallest program with
+# a window (an older version's window for the end-to-end tests, the working-set baseline for the
+# benchmarks), and a Restart Manager that really ends processes under Wine (a test names it in
+# WINEDLLOVERRIDES; Wine's own stub ends nothing).
+add_executable(window_standin WIN32 ${CMAKE_SOURCE_DIR}/testing/standins/window_program_win32.cpp)
+target_compile_options(window_standin PRIVATE ${LUMISTRAND_WARNINGS} -municode)
+target_link_options(window_standin PRIVATE -municode -mwindows ${LUMISTRAND_STATIC_RUNTIME})
 
 add_library(rstrtmgr_standin SHARED ${CMAKE_SOURCE_DIR}/testing/standins/restart_manager_dll_win32.cpp
   ${CMAKE_SOURCE_DIR}/testing/standins/rstrtmgr.def)
@@ -12,4 +13,4 @@ set_target_properties(rstrtmgr_standin PROPERTIES OUTPUT_NAME rstrtmgr PREFIX ""
 target_compile_options(rstrtmgr_standin PRIVATE ${LUMISTRAND_WARNINGS} -municode)
 target_link_options(rstrtmgr_standin PRIVATE -shared ${LUMISTRAND_STATIC_RUNTIME} -Wl,--kill-at -Wl,--enable-stdcall-fixup)
 
-add_dependencies(lumistrand_e2e_tests legacy_standin rstrtmgr_standin)
+add_dependencies(lumistrand_e2e_tests window_standin rstrtmgr_standin)

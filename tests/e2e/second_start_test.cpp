@@ -47,7 +47,7 @@ long RunInZone(const std::string& zone, std::vector<std::string> arguments,
 }
 
 bool StartOlderVersion(ProgramProcess& older) {
-    return ProgramStart(ProgramPathBesideTests(L"legacy_standin.exe"), L"", {}, older) &&
+    return ProgramStart(ProgramPathBesideTests(L"window_standin.exe"), L"", {}, older) &&
            ProgramWaitForWindow(older, L"Lumistrand class 6.3", 10000) != nullptr;
 }
 
