@@ -1,5 +1,5 @@
 # Windows benchmarks, run under Wine beside Lumistrand.exe and the simulated dxva2.dll by
-# bench/run_roundtrip_bench.sh (included by windows.cmake). They need
+# bench/run_roundtrip_bench.sh and bench/run_soak.sh (included by windows.cmake). They need
 # nothing of the program's code: they start it through the end-to-end harness and time it with
 # bench_process_win32.cpp.
 function(lumistrand_wine_bench name source)
@@ -12,3 +12,4 @@ function(lumistrand_wine_bench name source)
 endfunction()
 
 lumistrand_wine_bench(command_roundtrip_bench ${CMAKE_SOURCE_DIR}/bench/command_roundtrip_win32.cpp)
+lumistrand_wine_bench(soak_wine_bench ${CMAKE_SOURCE_DIR}/bench/soak_win32.cpp)
