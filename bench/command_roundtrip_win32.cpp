@@ -2,7 +2,8 @@
 // monitors with their default latencies: an empty program's start to exit; a second start running
 // "e" (a value the running instance already holds: no bus traffic); a second start running "b N"
 // (one brightness write of 50 ms, then the setter's 30 ms pacing). Per round, each start's time
-// beyond the empty program's, for "b N" as a multiple of the 80 ms the bus needs. Then the first
+// beyond the empty program's, for "b N" as a multiple of the 80 ms the bus needs, and beside it
+// what the window system alone costs (a program that only looks for a window). Then the first
 // instance's working set beside an empty program showing one window, and the exe's size.
 // Prints figures only; run by bench/run_roundtrip_bench.sh.
 #include <windows.h>
@@ -27,6 +28,7 @@ double KiBAsMiB(size_t kib) { return static_cast<double>(kib) / 1024.0; }
 int wmain() {
     const std::wstring program = ProgramPathBesideTests(L"Lumistrand.exe");
     const std::wstring empty = ProgramPathBesideTests(L"bench_empty.exe");
+    const std::wstring lookup = ProgramPathBesideTests(L"bench_window_lookup.exe");
 
     ProgramProcess first;
     HWND panel = nullptr;
@@ -44,11 +46,12 @@ int wmain() {
         windowKiB = BenchWorkingSetKiB(window.process);
     ProgramKill(window);
 
-    std::vector<double> emptyMs, valueMs, writeMs, valueBeyondMs, writeBeyondBus;
+    std::vector<double> emptyMs, lookupBeyondMs, valueMs, writeMs, valueBeyondMs, writeBeyondBus;
     int failures = 0;
     for (int round = 0; round < kRounds; ++round) {
         DWORD code = 0;
         const double baseline = BenchRunToExitMs(empty, L"", code);
+        const double windowSystem = BenchRunToExitMs(lookup, L"", code);
         const double value = BenchRunToExitMs(program, L"e", code);
         const bool valueOk = value >= 0 && code <= 100;
         // Every round writes a value the monitor does not hold yet.
@@ -57,6 +60,7 @@ int wmain() {
         failures += (valueOk ? 0 : 1) + (writeOk ? 0 : 1);
         if (baseline < 0) continue;
         emptyMs.push_back(baseline);
+        if (windowSystem >= 0) lookupBeyondMs.push_back(windowSystem - baseline);
         if (valueOk) {
             valueMs.push_back(value);
             valueBeyondMs.push_back(value - baseline);
@@ -78,6 +82,7 @@ int wmain() {
     BenchSeriesPrint("empty program, start to exit", emptyMs, "ms");
     BenchSeriesPrint("second start 'e', start to exit", valueMs, "ms");
     BenchSeriesPrint("second start 'b N', start to exit", writeMs, "ms");
+    BenchSeriesPrint("a window lookup beyond the empty program", lookupBeyondMs, "ms");
     BenchSeriesPrint("'e' beyond the empty program (goal <= 10)", valueBeyondMs, "ms");
     BenchSeriesPrint("'b N' beyond the empty program / bus (goal <= 1.15)", writeBeyondBus, "x");
     std::printf("working set after start-up: first instance %.1f MiB, empty one-window program %.1f MiB, "

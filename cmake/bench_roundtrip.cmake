@@ -8,7 +8,7 @@ function(lumistrand_wine_bench name source)
   target_compile_options(${name} PRIVATE ${LUMISTRAND_WARNINGS} -municode)
   target_link_options(${name} PRIVATE -municode ${LUMISTRAND_STATIC_RUNTIME})
   target_link_libraries(${name} PRIVATE psapi user32 shell32)
-  add_dependencies(${name} Lumistrand dxva2_sim bench_empty window_standin)
+  add_dependencies(${name} Lumistrand dxva2_sim bench_empty bench_window_lookup window_standin)
 endfunction()
 
 lumistrand_wine_bench(command_roundtrip_bench ${CMAKE_SOURCE_DIR}/bench/command_roundtrip_win32.cpp)
