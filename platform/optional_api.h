@@ -1,10 +1,10 @@
 // Every function the program calls through a pointer: those the system may lack (Windows 8's
 // RegisterSuspendResumeNotification, xmllite.dll that mingw-w64 cannot import) and those of DLLs
-// only some work needs, which thus costs no start that does not do it (a second start loads
-// none of them; comctl32.dll alone would double its time under Wine). Each group loads on its
-// first use and never again; a missing DLL or function leaves its pointer null, and callers
-// test it. Later features add their DLL here instead of linking it (urlmon for the update check,
-// RICHED20.DLL for the help and update windows).
+// only some work needs, which thus costs no start that does not do it (a second start that
+// forwards a line loads none of them). Each group loads on its first use and never again; a
+// missing DLL or function leaves its pointer null, and callers test it. Later features add
+// their DLL here instead of linking it (urlmon for the update check, RICHED20.DLL for the help
+// and update windows).
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
