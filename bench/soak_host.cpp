@@ -164,7 +164,7 @@ int RunSoak(const fs::path& corpusFolder, int lineCount) {
     }
     fs::remove_all(folder);
 
-    std::printf("lines: %d, DDC calls failed: %zu of those lines' calls at a rate of %.0f %%\n", lineCount, failedCalls,
+    std::printf("lines: %d, DDC calls that failed: %zu (each call fails with probability %.0f %%)\n", lineCount, failedCalls,
                 kFailureRate * 100);
     std::printf("lines that logged fewer errors than calls on a monitor failed: %d (goal 0)\n", unloggedOnMonitor);
     std::printf("lines that logged fewer errors than listings of physical monitors failed: %d\n", unloggedListing);
