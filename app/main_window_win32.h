@@ -27,6 +27,15 @@ int RunSecondInstance(const wchar_t* commandLine, bool minimizeFlag);
 
 // Shuts down at most one running older version through the Restart Manager.
 void ShutDownOlderVersion();
+// The first window of an older version's class, in the order they are looked for; null when none runs.
+HWND OlderVersionWindow();
+
+// Makes the executable's folder the current directory and sets the program-folder settings path.
+void EnterProgramFolder();
+// A second start with an instance of this version running and no older version to end: the
+// line (or the show request) goes there before any of a first instance's preparation, and
+// exitCode is this process's. False when the whole start-up has to run.
+bool ForwardToRunningInstance(const wchar_t* commandLine, int& exitCode);
 
 void ShowControlPanel();
 void HideControlPanel();

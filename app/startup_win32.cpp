@@ -24,6 +24,7 @@
 #include "monitors/monitor_list_win32.h"
 #include "platform/main_window.h"
 #include "platform/main_window_handle_win32.h"
+#include "platform/optional_api.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_startup.h"
@@ -56,6 +57,8 @@ bool StartedFromStartupFolder() {
     return inside;
 }
 
+}  // namespace
+
 // The executable's folder becomes the current directory; the settings file lies beside it.
 void EnterProgramFolder() {
     wchar_t path[MAX_PATH * 2] = {};
@@ -71,6 +74,8 @@ void EnterProgramFolder() {
     settings += L"\\Lumistrand.xml";
     if (settings.size() <= kSettingsPathMax) g_start.programSettingsPath = settings;
 }
+
+namespace {
 
 std::int32_t FontSmoothing() {
     if (GetSystemMetrics(SM_CYSMICON) == 16) return 0;
@@ -94,15 +99,12 @@ bool IsWindows7OrLater() {
 }
 
 void RegisterSystemNotifications(HWND window) {
-    WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
+    if (const auto registerSession = OptionalWTSRegisterSessionNotification())
+        registerSession(window, NOTIFY_FOR_THIS_SESSION);
     for (const GUID* setting : {&kPowerSourceChange, &kPowerSavingChange, &kMonitorPowerOn})
         RegisterPowerSettingNotification(window, setting, DEVICE_NOTIFY_WINDOW_HANDLE);
-    // Windows 8 and later only: looked up so that the program still loads on Windows 7.
-    using RegisterSuspendResumeFn = HPOWERNOTIFY(WINAPI*)(HANDLE, DWORD);
-    HMODULE user32 = GetModuleHandleW(L"User32.dll");
-    const auto registerSuspendResume = reinterpret_cast<RegisterSuspendResumeFn>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "RegisterSuspendResumeNotification")));
-    if (registerSuspendResume != nullptr) registerSuspendResume(window, DEVICE_NOTIFY_WINDOW_HANDLE);
+    if (const auto registerSuspendResume = OptionalRegisterSuspendResumeNotification())
+        registerSuspendResume(window, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
 bool PanelShownAtStart(bool hiddenMarker) {
@@ -180,7 +182,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
 }
 
 int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
-    LoadLibraryW(L"RICHED20.DLL");
+    if (int exitCode = 0; ForwardToRunningInstance(commandLine, exitCode)) return exitCode;
     g_start.startedFromStartupFolder = StartedFromStartupFolder();
     g_start.mainThreadId = GetCurrentThreadId();
     EnterProgramFolder();
@@ -192,8 +194,9 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     VcpCodeTableBuild();
     PrepareSettingsDialogTexts();
 
-    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFFFF};
-    if (!InitCommonControlsEx(&controls)) return 0;
+    const INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFFFF};
+    const auto initCommonControls = OptionalInitCommonControlsEx();
+    if (initCommonControls == nullptr || !initCommonControls(&controls)) return 0;
     SettingsApplyBuiltInDefaults();
     g_start.fontSmoothing = FontSmoothing();
     g_settings.aliasing = g_start.fontSmoothing;

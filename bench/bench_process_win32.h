@@ -21,3 +21,8 @@ struct BenchSeries {
 
 // False, with series untouched, when times holds no run.
 bool BenchSeriesSummarise(std::vector<double> times, BenchSeries& series);
+// One line: the name, the count and min/median/max of the values with their unit, or that none came.
+void BenchSeriesPrint(const char* name, const std::vector<double>& values, const char* unit);
+
+// The process's working set in KiB once it has been idle for a second, or 0 when it cannot be read.
+size_t BenchWorkingSetKiB(HANDLE process);

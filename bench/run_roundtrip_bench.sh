@@ -5,7 +5,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/bench-roundtrip-win}
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw.cmake" >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j2 --target command_roundtrip_bench >/dev/null
 # shellcheck source=../scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"

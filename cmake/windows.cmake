@@ -1,14 +1,26 @@
 # Windows build (32-bit, mingw-w64): Lumistrand.exe, the Windows-side GoogleTest
 # executables and, when their owners' files exist, the simulated dxva2.dll and the benchmarks.
-# Configure with -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake.
+# Configure with -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake; optimised (Release) unless
+# -DCMAKE_BUILD_TYPE asks for another type.
 enable_language(RC)
+
+# Optimised unless another build type is asked for: the tests run the code that ships, and
+# warnings that only the optimiser sees fail the build here as well.
+if(NOT CMAKE_BUILD_TYPE)
+  set(CMAKE_BUILD_TYPE Release CACHE STRING "Debug, Release, RelWithDebInfo or MinSizeRel" FORCE)
+endif()
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")
+set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG")
+# Unused functions and data are dropped and the symbols stripped from every optimised binary.
+add_compile_options("$<$<NOT:$<CONFIG:Debug,RelWithDebInfo>>:-ffunction-sections;-fdata-sections>")
+add_link_options("$<$<NOT:$<CONFIG:Debug,RelWithDebInfo>>:-Wl,--gc-sections;-s>")
 
 set(LUMISTRAND_WARNINGS -Wall -Wextra -Werror)
 # Without the static runtime the exe needs libstdc++-6.dll, and Wine ends it with code 53 and no message.
 set(LUMISTRAND_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+# DLLs that only some work needs are not linked: platform/optional_api.h loads them on first use.
 set(LUMISTRAND_WIN32_LIBS
-  user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid wbemuuid dxva2 advapi32
-  rstrtmgr shlwapi wtsapi32 version urlmon uxtheme powrprof)
+  user32 gdi32 comdlg32 shell32 ole32 oleaut32 uuid wbemuuid dxva2 advapi32 shlwapi version)
 
 # Every exe lands in one folder, so the simulated dxva2.dll sits next to Lumistrand.exe
 # and the end-to-end tests find the program beside themselves.
@@ -54,7 +66,7 @@ add_subdirectory(${LUMISTRAND_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLU
 file(GLOB LUMISTRAND_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
 add_executable(lumistrand_win32_tests ${LUMISTRAND_WIN32_TESTS} ${LUMISTRAND_RESOURCES}
   ${CMAKE_SOURCE_DIR}/testing/program_state.cpp ${CMAKE_SOURCE_DIR}/testing/wine/reset_system_win32.cpp)
-target_link_libraries(lumistrand_win32_tests PRIVATE lumistrand_win gtest_main)
+target_link_libraries(lumistrand_win32_tests PRIVATE lumistrand_win gtest_main comctl32)
 
 # End-to-end tests: start the real Lumistrand.exe next to the simulated dxva2.dll. They see
 # the program only from outside, so they link the harness and none of the program's code.
@@ -72,6 +84,7 @@ endif()
 include(${CMAKE_SOURCE_DIR}/cmake/sim_dll.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/cmake/bench.cmake OPTIONAL)
 include(${CMAKE_SOURCE_DIR}/cmake/bench_roundtrip.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/cmake/standins.cmake)
 
 if(TARGET dxva2_sim)
   add_dependencies(lumistrand_e2e_tests dxva2_sim)

@@ -1,13 +1,12 @@
 #include "monitors/monitor_list_win32.h"
 
-#include <uxtheme.h>
-
 #include <iterator>
 #include <string>
 
 #include "monitors/monitor_list.h"
 #include "platform/main_window_handle_win32.h"
 #include "platform/monitor_list_view.h"
+#include "platform/optional_api.h"
 #include "res/resource.h"
 
 namespace {
@@ -42,7 +41,7 @@ public:
 void MonitorListViewSetUp(HWND list) {
     const DWORD styles = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, styles, styles);
-    SetWindowTheme(list, L"Explorer", nullptr);
+    if (const auto setTheme = OptionalSetWindowTheme()) setTheme(list, L"Explorer", nullptr);
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;

@@ -13,7 +13,7 @@ jobs=${LUMISTRAND_JOBS:-2}
 settle_seconds=${LUMISTRAND_SETTLE_SECONDS:-10}
 
 bash "$root/scripts/setup.sh"
-cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw.cmake" >/dev/null
+cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build/windows" -j"$jobs" --target Lumistrand
 if [ -f "$root/cmake/sim_dll.cmake" ]; then
     cmake --build "$build/windows" -j"$jobs" --target dxva2_sim

@@ -4,39 +4,17 @@
 
 #include <string>
 
+#include "platform/optional_api.h"
 #include "platform/owners_win32.h"
 #include "settings/settings_file.h"
 
 namespace {
 
-// mingw-w64 has no import library for xmllite.dll: its two factories are looked up once.
-using CreateXmlReaderFn = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
-using CreateXmlWriterFn = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
-
 static const GUID kIidXmlReader = {0x7279fc81, 0x709d, 0x4095, {0xb6, 0x3d, 0x69, 0xfe, 0x4b, 0x0d, 0x90, 0x30}};
 static const GUID kIidXmlWriter = {0x7279fc88, 0x709d, 0x4095, {0xb6, 0x3d, 0x69, 0xfe, 0x4b, 0x0d, 0x90, 0x30}};
 
-struct XmlLite {
-    CreateXmlReaderFn createReader = nullptr;
-    CreateXmlWriterFn createWriter = nullptr;
-};
-
-const XmlLite& XmlLiteEntries() {
-    static const XmlLite entries = [] {
-        XmlLite loaded;
-        const HMODULE module = LoadLibraryW(L"xmllite.dll");
-        if (module == nullptr) return loaded;
-        loaded.createReader =
-            reinterpret_cast<CreateXmlReaderFn>(reinterpret_cast<void*>(GetProcAddress(module, "CreateXmlReader")));
-        loaded.createWriter =
-            reinterpret_cast<CreateXmlWriterFn>(reinterpret_cast<void*>(GetProcAddress(module, "CreateXmlWriter")));
-        return loaded;
-    }();
-    return entries;
-}
-
 HRESULT XmlWriterCreate(IStream* stream, ComRef<IXmlWriter>& writer) {
-    const CreateXmlWriterFn create = XmlLiteEntries().createWriter;
+    const auto create = OptionalXmlLite().createWriter;
     if (create == nullptr) return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
     HRESULT result = create(kIidXmlWriter, writer.outVoid(), nullptr);
     if (SUCCEEDED(result)) result = writer->SetOutput(stream);
@@ -141,7 +119,7 @@ bool SettingsFileRead(const std::wstring& path, const SettingsPairSink& sink) {
                                       nullptr, stream.out()))) {
         return false;
     }
-    const CreateXmlReaderFn create = XmlLiteEntries().createReader;
+    const auto create = OptionalXmlLite().createReader;
     ComRef<IXmlReader> reader;
     if (create == nullptr || FAILED(create(kIidXmlReader, reader.outVoid(), nullptr)) ||
         FAILED(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit)) ||

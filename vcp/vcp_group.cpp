@@ -60,7 +60,8 @@ void ParseVcpGroup(std::string_view capabilities, const VcpGroupReports& reports
 
     int depth = 0;
     std::string pair;
-    std::optional<std::uint8_t> lastReported;
+    // The code a value list belongs to; 0 after a dropped pair, as 0 itself is never reported.
+    std::uint8_t lastReported = 0;
     for (std::size_t i = open; i < capabilities.size(); ++i) {
         const char c = capabilities[i];
         if (c == ' ') continue;
@@ -76,10 +77,10 @@ void ParseVcpGroup(std::string_view capabilities, const VcpGroupReports& reports
             if (pair.size() < 2) continue;
             const std::optional<int> code = HexByte(pair);
             pair.clear();
-            lastReported.reset();
+            lastReported = 0;
             if (!code || *code < 1 || VcpLookup(static_cast<std::uint8_t>(*code)).type == "T") continue;
             lastReported = static_cast<std::uint8_t>(*code);
-            if (reports.code) reports.code(*lastReported);
+            if (reports.code) reports.code(lastReported);
         } else if (depth == 2 && c == '(') {
             const std::size_t close = std::min(capabilities.find(')', i + 1), capabilities.size());
             std::string_view list = capabilities.substr(i + 1, close - i - 1);
@@ -87,7 +88,7 @@ void ParseVcpGroup(std::string_view capabilities, const VcpGroupReports& reports
                 // An item cut in half would read as a different value, so it is left out.
                 list = list.substr(0, list.substr(0, kValueListLimit + 1).rfind(' ') + 1);
             }
-            if (lastReported && reports.valueList) reports.valueList(*lastReported, FormatValueList(list));
+            if (lastReported != 0 && reports.valueList) reports.valueList(lastReported, FormatValueList(list));
             i = close - 1;  // the walk continues at the ")"
         }
     }

@@ -359,7 +359,7 @@ void SimSetTransactionObserver(void (*observer)(const SimTransaction&)) { World(
 void SimSetChangeObserver(void (*observer)()) { World().changeObserver = observer; }
 
 std::string SimFormatTransaction(const SimTransaction& t) {
-    char code[8] = "-";
+    char code[16] = "-";  // sized for any int: the optimiser cannot tell that codes fit one byte
     if (t.code >= 0) {
         std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(t.code));
     }

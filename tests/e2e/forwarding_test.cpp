@@ -120,16 +120,24 @@ TEST_F(Forwarding, SecondStartDeliversTheNormalisedLineAndEndsWithTheReply) {
     EXPECT_EQ(g_received.text, L"dell 'u2415' b+10 ; c 20");
 }
 
-TEST_F(Forwarding, SecondStartWithoutArgumentsAsksToShowThePanelAndEndsAtOnce) {
-    StandInInstance running(-1);
-    DWORD exitCode = 999;
-    const DWORD started = GetTickCount();
-    ASSERT_TRUE(ProgramRunToExit(L"", SandboxEnvironment(), 10000, exitCode));
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_LT(GetTickCount() - started, 5000u);
-    Sleep(100);
-    EXPECT_EQ(g_received.showRequests, 1);
-    EXPECT_EQ(g_received.copies, 0);
+TEST_F(Forwarding, SecondStartWithoutArgumentsAsksToShowThePanelUnlessMinimizeflagAndEndsAtOnce) {
+    for (const bool minimize : {false, true}) {
+        SCOPED_TRACE(minimize ? "minimizeflag on" : "minimizeflag off");
+        if (minimize) {
+            std::ofstream(ProgramPathBesideTests(L"Lumistrand.xml").c_str(), std::ios::binary)
+                << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings Lumistrand=\"7.2\">\r\n"
+                   "  <set minimizeflag=\"Y\"></set>\r\n</settings>\n";
+        }
+        StandInInstance running(-1);
+        DWORD exitCode = 999;
+        const DWORD started = GetTickCount();
+        ASSERT_TRUE(ProgramRunToExit(L"", SandboxEnvironment(), 10000, exitCode));
+        EXPECT_EQ(exitCode, 0u);
+        EXPECT_LT(GetTickCount() - started, 5000u);
+        Sleep(100);
+        EXPECT_EQ(g_received.showRequests, minimize ? 0 : 1);
+        EXPECT_EQ(g_received.copies, 0);
+    }
 }
 
 TEST_F(Forwarding, ShellEscapeWritesTheBatchFileAndNeverContactsTheRunningInstance) {
