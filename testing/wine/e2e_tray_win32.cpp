@@ -4,11 +4,11 @@
 
 namespace {
 
-constexpr wchar_t kIconClass[] = L"__winex11_tray_icon";
+// Icons are child windows of this tray; their tooltips and balloons are owned by it.
+constexpr wchar_t kTrayClass[] = L"__winex11_standalone_tray";
 
 struct Tooltip {
     HWND window;
-    HWND icon;
     bool balloon;
 };
 
@@ -20,9 +20,9 @@ std::wstring ClassOf(HWND window) {
 
 BOOL CALLBACK CollectTooltip(HWND window, LPARAM found) {
     const HWND owner = GetWindow(window, GW_OWNER);
-    if (owner != nullptr && ClassOf(window) == TOOLTIPS_CLASSW && ClassOf(owner) == kIconClass) {
+    if (owner != nullptr && ClassOf(window) == TOOLTIPS_CLASSW && ClassOf(owner) == kTrayClass) {
         const bool balloon = (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON) != 0;
-        reinterpret_cast<std::vector<Tooltip>*>(found)->push_back({window, owner, balloon});
+        reinterpret_cast<std::vector<Tooltip>*>(found)->push_back({window, balloon});
     }
     return TRUE;
 }
@@ -33,7 +33,8 @@ std::vector<Tooltip> Tooltips() {
     return found;
 }
 
-// The tool's text lives in explorer: the request and the answer go through its memory.
+// The tooltip's one tool is its icon; the tool and its text live in explorer, so the
+// requests and the answers go through its memory.
 std::wstring ToolText(const Tooltip& tooltip) {
     DWORD processId = 0;
     GetWindowThreadProcessId(tooltip.window, &processId);
@@ -46,8 +47,9 @@ std::wstring ToolText(const Tooltip& tooltip) {
     if (remote != nullptr) {
         TTTOOLINFOW info{};
         info.cbSize = sizeof(info);
-        info.hwnd = tooltip.icon;
-        info.uId = reinterpret_cast<UINT_PTR>(tooltip.icon);
+        WriteProcessMemory(process, remote, &info, sizeof(info), nullptr);
+        if (SendMessageW(tooltip.window, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(remote)))
+            ReadProcessMemory(process, remote, &info, sizeof(info), nullptr);
         info.lpszText = reinterpret_cast<wchar_t*>(remote + kTextOffset);
         const wchar_t empty = L'\0';
         WriteProcessMemory(process, remote, &info, sizeof(info), nullptr);
@@ -67,7 +69,7 @@ std::wstring ToolText(const Tooltip& tooltip) {
 std::vector<std::wstring> TrayIconTips() {
     std::vector<std::wstring> tips;
     for (const Tooltip& tooltip : Tooltips()) {
-        if (!tooltip.balloon && IsWindow(tooltip.icon)) tips.push_back(ToolText(tooltip));
+        if (!tooltip.balloon) tips.push_back(ToolText(tooltip));
     }
     return tips;
 }
