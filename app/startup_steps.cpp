@@ -1,5 +1,7 @@
 #include "app/startup_steps.h"
 
+#include "tray/icon_set.h"
+
 void PrepareWmiStrings() {}
 void PrepareSettingsDialogTexts() {}
 void PrepareTimedAndWheelEntries() {}
@@ -8,8 +10,8 @@ void LoadGpuLibraries() {}
 void FreeGpuLibraries() {}
 void PrepareControlPanel() {}
 void AttachLaptopPanelAndAudio() {}
-void CreateTooltipsAndIcons() {}
-void RemoveNotificationIcons() {}
+void CreateTooltipsAndIcons() { CreateNotificationIcons(); }
+void RemoveNotificationIcons() { RemoveAllIcons(); }
 void ApplyAutostartShortcut() {}
 void StartHookThread() {}
 std::uint32_t HookThreadId() { return 0; }

@@ -6,8 +6,10 @@
 #include "log/event_log.h"
 #include "monitors/brightness.h"
 #include "platform/main_window.h"
+#include "platform/panel_window.h"
 #include "platform/requests.h"
 #include "res/resource.h"
+#include "tray/balloon.h"
 
 namespace {
 
@@ -37,10 +39,12 @@ constexpr MainWindowTimer kTimers[] = {
     {kTimerTenSeconds, 10000, false, nullptr},
     {kTimerUpdateCheck, 12000, true, nullptr},
     {kTimerDuplicateNotice, 15000, true, nullptr},
+    {kTimerBalloonHide, 0, true, HideNotification},
     {kTimerResumeRestart, 0, true, RestartForSystemEvent<kResumeRestart>},
     {kTimerAudioReattach, 0, true, nullptr},
     {kTimerConsoleRestart, 0, true, RestartForSystemEvent<kConsoleRestart>},
     {kTimerTaskbarRestart, 0, true, RestartForSystemEvent<kTaskbarRestart>},
+    {kTimerPanelToFront, 0, true, PanelShowInFront},
     {kTimerBrightnessTransfer, 0, true, TransferBrightness},
     {kTimerPowerRecheck, 0, true, RecheckPowerStates},
     {kTimerDisplayChangeCheck, 0, true, CheckConfigurationForSystemEvent<kDisplayChangeCheck>},

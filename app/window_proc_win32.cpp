@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 #include <shlwapi.h>
 
 #include "app/control_panel_refresh.h"
@@ -20,9 +21,12 @@
 #include "monitors/pending_requests.h"
 #include "platform/main_window.h"
 #include "platform/main_window_handle_win32.h"
+#include "platform/notify_icon.h"
 #include "res/resource.h"
 #include "settings/texts.h"
 #include "settings/ui_language.h"
+#include "tray/icon_set.h"
+#include "tray/panel_placement.h"
 
 namespace {
 
@@ -90,6 +94,22 @@ void TurnOffAllMonitors() {
     SendMessageTimeoutW(HWND_BROADCAST, WM_SYSCOMMAND, SC_MONITORPOWER, kMonitorPowerOff, SMTO_ABORTIFHUNG, 1000, nullptr);
 }
 
+// Explorer started anew and knows none of the icons: the restart adds them again.
+void OnTaskbarCreated() {
+    LogEvent(kNoDevice, -1, L"TaskbarCreated message received -> restart Lumistrand after 5 seconds", kLogNoOutcome,
+             nullptr);
+    MainWindowSetTimer(kTimerTaskbarRestart, 5000);
+}
+
+// Version-4 callbacks: the event in the low word of lParam, the icon's id in the high word.
+void OnIconMessage(UINT message, LPARAM lParam) {
+    const UINT event = LOWORD(lParam);
+    if (event != NIN_SELECT && event != NIN_KEYSELECT) return;
+    IconSelected(message, HIWORD(lParam));
+    ShowSelectedMonitor();
+    PlacePanelAtIcon();
+}
+
 void OnTimer(HWND window, UINT_PTR id) {
     const MainWindowTimer* timer = FindMainWindowTimer(static_cast<std::uint32_t>(id));
     if (timer == nullptr || timer->oneShot) KillTimer(window, id);
@@ -123,6 +143,14 @@ bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == NotifyIconTaskbarCreatedMessage()) {
+        OnTaskbarCreated();
+        return 0;
+    }
+    if (message >= kIconMessageFirst && message <= kIconMessageLast) {
+        OnIconMessage(message, lParam);
+        return 0;
+    }
     switch (message) {
         case WM_DESTROY:
             LogEvent(kNoDevice, -1, nullptr, kLogNoOutcome,

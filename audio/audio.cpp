@@ -4,4 +4,6 @@
 bool SetVolume(float) { return false; }
 bool SetMute(bool) { return false; }
 std::int32_t CurrentVolumePercent() { return 0; }
+bool DefaultAudioDeviceMuted() { return false; }
+std::wstring DefaultAudioDeviceName() { return {}; }
 void ShowSystemVolumeDisplay(bool) {}

@@ -6,6 +6,8 @@
 
 void ControlSetSlider(int controlId, std::int32_t position);
 void ControlSetText(int controlId, const std::wstring& text);
+// Empty when the control does not exist.
+std::wstring ControlText(int controlId);
 void ControlSetVisible(int controlId, bool visible);
 void ControlSetChecked(int controlId, bool checked);
 void ComboClear(int controlId);

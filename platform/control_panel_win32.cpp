@@ -26,6 +26,14 @@ void ControlSetText(int controlId, const std::wstring& text) {
     }
 }
 
+std::wstring ControlText(int controlId) {
+    const HWND control = Control(controlId);
+    if (control == nullptr) return {};
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 void ControlSetVisible(int controlId, bool visible) {
     if (const HWND control = Control(controlId)) {
         ShowWindow(control, visible ? SW_SHOW : SW_HIDE);

@@ -51,11 +51,11 @@ struct FileKind {
 };
 using UniqueFile = UniqueOwner<FileKind>;
 
-struct IconKind {
+struct IconHandleKind {
     static HICON Empty() { return nullptr; }
     static void Release(HICON icon) { DestroyIcon(icon); }
 };
-using UniqueIcon = UniqueOwner<IconKind>;
+using UniqueIcon = UniqueOwner<IconHandleKind>;
 
 // Fonts, bitmaps, brushes and pens.
 struct GdiObjectKind {

@@ -88,9 +88,14 @@ inline constexpr std::uint32_t kCommandHidePanel = IDM_HIDE_PANEL;
 inline constexpr std::uint32_t kCommandRefreshPanel = IDM_REFRESH_PANEL;
 inline constexpr std::uint32_t kCommandRotate = IDM_ROTATE_DISPLAY;
 
+// Callback messages of the notification icons: kind k (0..5) sends kIconMessageFirst + k.
+inline constexpr std::uint32_t kIconMessageFirst = 0x80AA;
+inline constexpr std::uint32_t kIconMessageLast = 0x80AF;
+
 // Timers of the main window. What each does, its period and whether it stops when it fires
 // are in app/timer_table.cpp.
 enum MainTimer : std::uint32_t {
+    kTimerBalloonHide = 0x01,
     kTimerResumeRestart = 0x03,
     kTimerAudioReattach = 0x04,
     kTimerHalfSecond = 0x06,
@@ -99,6 +104,7 @@ enum MainTimer : std::uint32_t {
     kTimerTaskbarRestart = 0x0D,
     kTimerInputRepeat = 0x0E,
     kTimerTenSeconds = 0x0F,
+    kTimerPanelToFront = 0x11,
     kTimerBrightnessTransfer = 0x1E,
     kTimerUpdateCheck = 0x2B,
     kTimerFullScreen = 0x2C,

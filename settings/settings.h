@@ -101,8 +101,9 @@ struct Settings {
         notifications, showvolumeicon, transferbrightness, checkambient, usemousehook,
         usekeyboardhook, safety;
 
-    // Read from older files only; consulted by icon rendering.
-    bool showbrightnessicon, showcontrasticon, showcombinedicon;
+    // Read from older files only: 0 or 1 as such a file gave them, 2 when it gave none. The
+    // icons copy a given one into every monitor's record at start.
+    std::int32_t showbrightnessicon, showcontrasticon, showcombinedicon;
     bool showvolumeiconAtStart;  // second copy of showvolumeicon, set when it is read
 
     KnownMonitorList known;

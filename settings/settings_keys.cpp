@@ -17,6 +17,7 @@ using FieldRef = std::variant<std::int32_t*, std::uint16_t*, std::uint32_t*, boo
 enum class Rule : std::uint8_t {
     Plain,
     ReadOnly,         // accepted from older files, never written
+    OlderIconFlag,    // read-only; "Y" or "N" read as 1 or 0 into a number that is 2 when absent
     SelectedMonitor,  // skipped while autoselect is on
     ShowVolumeIcon,   // also sets the copy consulted at start
     Language,         // written as the language in use, not as stored
@@ -79,6 +80,7 @@ constexpr wchar_t kZero[] = L"00000000";
 constexpr wchar_t kYes[] = L"Y";
 constexpr wchar_t kNo[] = L"N";
 constexpr wchar_t kEmpty[] = L"";
+constexpr wchar_t kNotGiven[] = L"00000002";
 constexpr int kName = 64, kShort = 32, kLine = 260, kLog = 519, kProgram = 520;
 // Defaults are trusted and taken whole.
 constexpr int kAnyLength = 1 << 20;
@@ -250,9 +252,9 @@ constexpr KeyRow kOlderKeys[] = {
     {L"daytimeflag", FixedElementMember<&Settings::timed, 0, &TimedEntry::enabled>, nullptr, 0, Rule::ReadOnly},
     {L"nighttimeflag", FixedElementMember<&Settings::timed, 1, &TimedEntry::enabled>, nullptr, 0, Rule::ReadOnly},
     {L"automaticupdate", Field<&Settings::weekly>, nullptr, 0, Rule::ReadOnly},
-    {L"showbrightnessicon", Field<&Settings::showbrightnessicon>, kYes, 0, Rule::ReadOnly},
-    {L"showcontrasticon", Field<&Settings::showcontrasticon>, kYes, 0, Rule::ReadOnly},
-    {L"showcombinedicon", Field<&Settings::showcombinedicon>, kYes, 0, Rule::ReadOnly},
+    {L"showbrightnessicon", Field<&Settings::showbrightnessicon>, kNotGiven, 0, Rule::OlderIconFlag},
+    {L"showcontrasticon", Field<&Settings::showcontrasticon>, kNotGiven, 0, Rule::OlderIconFlag},
+    {L"showcombinedicon", Field<&Settings::showcombinedicon>, kNotGiven, 0, Rule::OlderIconFlag},
 };
 constexpr KeyRow kOlderNightKeys[] = {
     {L"night#timeHour", ElementMember<&Settings::timed, &TimedEntry::hour>, nullptr, 0, Rule::ReadOnly},
@@ -478,6 +480,10 @@ void SettingsApplyPair(Settings& settings, SettingsStatus& status, std::wstring_
     }
     const KeyRow& row = *target.row;
     if (row.rule == Rule::SelectedMonitor && settings.autoselect) return;
+    if (row.rule == Rule::OlderIconFlag) {
+        *std::get<std::int32_t*>(row.field(settings, target.number)) = !value.empty() && value.front() == L'Y';
+        return;
+    }
     Decode(row.field(settings, target.number), value, row.textLimit);
     if (row.rule == Rule::ShowVolumeIcon) settings.showvolumeiconAtStart = settings.showvolumeicon;
 }
@@ -495,7 +501,7 @@ SettingsPairs SettingsWriteList(const Settings& source, const SettingsStatus& st
         for (int number = group.first; number < group.first + group.count; ++number) {
             if (group.stopAt != nullptr && group.stopAt(settings, number)) break;
             for (const KeyRow& row : group.rows) {
-                if (row.rule == Rule::ReadOnly) continue;
+                if (row.rule == Rule::ReadOnly || row.rule == Rule::OlderIconFlag) continue;
                 const std::wstring name = KeyName(row.pattern, number);
                 if (row.rule == Rule::Language) {
                     pairs.emplace_back(name, german ? L"German" : L"English");

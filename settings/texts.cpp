@@ -40,6 +40,17 @@ constexpr TextPair kTexts[] = {
     {TextId::CaptionBlue, L"B", L"B"},
     {TextId::CaptionSpeaker, L"V", L"L"},
     {TextId::CaptionSaturation, L"S", L"F"},
+    {TextId::TipBrightnessShort, L"B ", L"H "},
+    {TextId::TipContrastShort, L"C ", L"K "},
+    {TextId::TipVolumeShort, L"V ", L"L "},
+    {TextId::TipSpeaker, L"Monitor-Speaker ", L"Monitor-Lautsprecher "},
+    {TextId::TipSaturation, L"Saturation ", L"Farbs\u00E4ttigung "},
+    {TextId::TipVolume, L"Volume ", L"Lautst\u00E4rke "},
+    {TextId::TipHint, L"Arrange icons by drag &&& drop\nUse mouse wheel over icons",
+     L"Ordne Symbole durch Ziehen\nNutze Mausrad \u00FCber Icons"},
+    {TextId::IconGuidError,
+     L"Maybe resetting notification area icons cache solves the problem,\nsearch internet for Reset Notification Area Icons Cache.",
+     L"Vielleicht hilft es, den Symbol-Cache des Infobereichs zur\u00FCckzusetzen,\nsuchen Sie im Internet nach Reset Notification Area Icons Cache."},
 };
 
 constexpr bool EveryIdInItsRow() {

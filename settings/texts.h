@@ -27,6 +27,14 @@ enum class TextId {
     CaptionBlue,
     CaptionSpeaker,
     CaptionSaturation,
+    TipBrightnessShort,
+    TipContrastShort,
+    TipVolumeShort,
+    TipSpeaker,
+    TipSaturation,
+    TipVolume,
+    TipHint,
+    IconGuidError,
     Count
 };
 

@@ -12,6 +12,8 @@
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "settings/ui_language.h"
+#include "tray/balloon.h"
+#include "tray/icon_set.h"
 
 void ResetProgramState() {
     g_settings = Settings{};
@@ -27,5 +29,7 @@ void ResetProgramState() {
     InterpreterReset();
     ClearPreparedVcpMessage();
     BrightnessHoldBalloons(false);
+    IconSetReset();
+    BalloonReset();
     ResetSystemStandIns();
 }

@@ -66,6 +66,10 @@ void ControlSetText(int controlId, const std::wstring& text) {
     g_panel.texts[controlId] = text;
 }
 
+std::wstring ControlText(int controlId) {
+    return FakeControlText(controlId);
+}
+
 void ControlSetVisible(int controlId, bool visible) {
     g_panel.visible[controlId] = visible;
 }

@@ -1,10 +1,13 @@
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/control_panel_fake.h"
 #include "testing/fakes/display_config_fake.h"
+#include "testing/fakes/icon_image_fake.h"
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/message_box_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
+#include "testing/fakes/notify_icon_fake.h"
+#include "testing/fakes/panel_window_fake.h"
 #include "testing/fakes/requests_fake.h"
 #include "testing/fakes/shell_fake.h"
 #include "testing/program_state.h"
@@ -14,10 +17,13 @@ void ResetSystemStandIns() {
     FakeClockReset();
     FakeControlPanelReset();
     FakeDisplayConfigReset();
+    FakeIconImageReset();
     FakeInstanceReset();
     FakeMainWindowReset();
     FakeMessageBoxReset();
     FakeMonitorListViewReset();
+    FakeNotifyIconReset();
+    FakePanelWindowReset();
     FakeRequestsReset();
     FakeShellReset();
     SimReset();

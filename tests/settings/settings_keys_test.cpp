@@ -80,7 +80,9 @@ TEST(SettingsReading, EachKindFollowsItsRule) {
          [](const Settings& s) { return s.timed[0].minute == 6; }},
         {"automaticupdate sets weekly", {{L"automaticupdate", L"Y"}}, [](const Settings& s) { return s.weekly; }},
         {"global icon flags without number", {{L"showcontrasticon", L"N"}},
-         [](const Settings& s) { return !s.showcontrasticon && s.known[0].showcontrasticon == 1; }},
+         [](const Settings& s) {
+             return s.showcontrasticon == 0 && s.showbrightnessicon == 2 && s.known[0].showcontrasticon == 1;
+         }},
         {"showvolumeicon sets its second copy", {{L"showvolumeicon", L"N"}},
          [](const Settings& s) { return !s.showvolumeicon && !s.showvolumeiconAtStart; }},
         {"toggle and full-screen entries by number", {{L"toggleline5", L" 1 b 20"}, {L"toggleflag5", L"1"}, {L"App15", L"x.exe"}},

@@ -1,0 +1,57 @@
+#include "tray/panel_placement.h"
+
+#include "monitors/known_monitors.h"
+#include "monitors/monitor_table.h"
+#include "platform/main_window.h"
+#include "platform/notify_icon.h"
+#include "platform/panel_window.h"
+#include "res/resource.h"
+#include "settings/settings.h"
+#include "tray/balloon.h"
+#include "tray/icon_set.h"
+
+namespace {
+
+constexpr std::uint32_t kToFrontMs = 200;
+
+bool SelectedHasIcons() {
+    if (g_monitors.cloneMode || g_settings.showvolumeicon) return true;
+    const std::int32_t monitor = g_monitors.selectedMonitor;
+    if (monitor < 0 || monitor >= kMonitorCount) return false;
+    const KnownMonitor* known = KnownMonitorOf(g_monitors.entries[static_cast<std::size_t>(monitor)]);
+    if (known == nullptr) return false;
+    for (int kind = 0; kind < kIconKinds; ++kind) {
+        if (IconWanted(known, static_cast<IconKind>(kind))) return true;
+    }
+    return false;
+}
+
+// Pulled back to 0 on an axis where it would lie off the desktop.
+std::int32_t OnDesktop(std::int32_t position, std::int32_t length, std::int32_t end) {
+    return position < 0 || position + length > end ? 0 : position;
+}
+
+void MoveToStoredPosition() {
+    const ScreenRect panel = PanelWindowRect();
+    const ScreenRect desktop = PanelDesktopRect();
+    PanelMoveTo(OnDesktop(g_settings.lastx, panel.right - panel.left, desktop.right),
+                OnDesktop(g_settings.lasty, panel.bottom - panel.top, desktop.bottom));
+}
+
+}  // namespace
+
+void PlacePanelAtIcon() {
+    if (g_monitors.physicalQueryFailed) return;
+    if (!SelectedHasIcons() || IconsAdded() == 0) {
+        MoveToStoredPosition();
+    } else {
+        HideNotification();
+        ScreenRect icon;
+        // Where the shell cannot say where the icon is, the panel shows where it was.
+        if (NotifyIconRect(IconForPanel(), icon)) {
+            PanelMoveNextTo((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2, icon);
+        }
+    }
+    PanelShowInFront();
+    MainWindowSetTimer(kTimerPanelToFront, kToFrontMs);
+}
