@@ -18,7 +18,6 @@ protected:
         g_settings = Settings{};
         g_settingsStatus = SettingsStatus{};
         FakeSettingsFiles().clear();
-        roaming_ = (std::filesystem::temp_directory_path() / "lumistrand-settings-test").wstring();
         std::filesystem::remove_all(roaming_);
         std::filesystem::create_directories(roaming_);
         FakeShellSetRoamingFolder(roaming_);
@@ -26,39 +25,31 @@ protected:
         FakeSystemUiLanguageSet(kLanguageEnglish);
     }
 
-    std::wstring ProfileFile() const { return roaming_ + L"\\Lumistrand\\Lumistrand.xml"; }
     FakeSettingsFile& ProgramFile() { return FakeSettingsFiles()[kSettingsFileName]; }
-    FakeSettingsFile& Profile() { return FakeSettingsFiles()[ProfileFile()]; }
+    FakeSettingsFile& Profile() { return FakeSettingsFiles()[roaming_ + L"\\Lumistrand\\Lumistrand.xml"]; }
 
-    std::wstring roaming_;
+    const std::wstring roaming_ = (std::filesystem::temp_directory_path() / "lumistrand-settings-test").wstring();
 };
 
-TEST_F(SettingsStoreTest, LoadReadsTheProgramFolderFileOnlyWhenItIsWritable) {
-    ProgramFile().pairs = {{L"wheel_B", L"00000001"}};
-    Profile().pairs = {{L"wheel_B", L"00000002"}};
-    SettingsLoad();
-    EXPECT_EQ(g_settings.wheel_B, 1);
-    EXPECT_EQ(SettingsProfilePath(), ProfileFile());
+TEST_F(SettingsStoreTest, LoadReadsTheProgramFolderFileOnlyWhenItIsWritableAndStopsAtAnError) {
+    const struct {
+        bool writable, readable;
+        std::int32_t wheelB;
+    } cases[] = {{true, true, 1}, {false, true, 2}, {true, false, 2}};
+    for (const auto& c : cases) {
+        SetUp();
+        ProgramFile() = {.pairs = {{L"wheel_B", L"00000001"}}, .writable = c.writable, .readable = c.readable};
+        Profile().pairs = {{L"wheel_B", L"00000002"}};
+        SettingsLoad();
+        EXPECT_EQ(g_settings.wheel_B, c.wheelB) << c.writable << c.readable;
+    }
+    EXPECT_EQ(SettingsProfilePath(), roaming_ + L"\\Lumistrand\\Lumistrand.xml");
 
-    g_settings = Settings{};
-    ProgramFile().writable = false;
-    SettingsLoad();
-    EXPECT_EQ(g_settings.wheel_B, 2);
-
-    g_settings = Settings{};
-    ProgramFile().writable = true;
-    ProgramFile().readable = false;
-    SettingsLoad();
-    EXPECT_EQ(g_settings.wheel_B, 2);
-}
-
-TEST_F(SettingsStoreTest, LoadWithoutFilesKeepsDefaults) {
+    SetUp();
     SettingsLoad();
     EXPECT_EQ(SettingsWriteList(g_settings, g_settingsStatus, false), SettingsWriteList(Settings{}, SettingsStatus{}, false));
     EXPECT_FALSE(g_settingsStatus.versionMatched);
-}
 
-TEST_F(SettingsStoreTest, ReadingErrorKeepsWhatCameBefore) {
     ProgramFile().pairs = {{L"Lumistrand", L"7.2"}, {L"wheel_B", L"00000001"}, {L"wheel_C", L"00000001"}};
     ProgramFile().readErrorAfter = 2;
     SettingsLoad();
@@ -72,8 +63,8 @@ TEST_F(SettingsStoreTest, SaveWritesTheFilesThatAreSwitchedOn) {
         bool cdbackup, additional, suppress;
         int programWrites, profileWrites;
     };
-    for (const Case c : {Case{true, true, false, 1, 1}, Case{false, true, false, 0, 1},
-                         Case{true, false, false, 1, 0}, Case{true, true, true, 0, 0}}) {
+    for (const Case c : {Case{false, true, false, 0, 1}, Case{true, false, false, 1, 0},
+                         Case{true, true, true, 0, 0}, Case{true, true, false, 1, 1}}) {
         FakeSettingsFiles().clear();
         g_settings.cdbackup = c.cdbackup;
         g_settings.additional = c.additional;
@@ -82,24 +73,18 @@ TEST_F(SettingsStoreTest, SaveWritesTheFilesThatAreSwitchedOn) {
         EXPECT_EQ(ProgramFile().writes, c.programWrites) << c.cdbackup << c.additional << c.suppress;
         EXPECT_EQ(Profile().writes, c.profileWrites) << c.cdbackup << c.additional << c.suppress;
     }
-}
-
-TEST_F(SettingsStoreTest, ProfileCopyGoesIntoItsOwnFolder) {
-    SettingsSaveBoth();
     EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(roaming_) / "Lumistrand"));
-    EXPECT_EQ(Profile().writes, 1);
     EXPECT_TRUE(ProgramFile().hideOnDesktopAsked);
     EXPECT_FALSE(Profile().hideOnDesktopAsked);
-}
 
-TEST_F(SettingsStoreTest, SavedLanguageIsTheOneInUse) {
     g_app.uiLanguage = kLanguageGerman;
     SettingsSave(false);
     const SettingsPairs& pairs = ProgramFile().pairs;
-    EXPECT_EQ(pairs[pairs.size() - 2], (SettingsPair{L"language", L"German"}));
+    EXPECT_EQ(pairs[pairs.size() - 2], (SettingsPair{L"language", L"German"})) << "the language in use";
+    g_app.uiLanguage = 0;
 }
 
-TEST(SettingsStartup, UiLanguageFollowsTheSystemUnlessSet) {
+TEST(SettingsStartup, UiLanguageFollowsTheSystemUnlessSetAndOldSlotsAreReset) {
     struct Case {
         const wchar_t* setting;
         std::uint16_t system, expected;
@@ -112,9 +97,7 @@ TEST(SettingsStartup, UiLanguageFollowsTheSystemUnlessSet) {
         settings.language = c.setting;
         EXPECT_EQ(SettingsUiLanguage(settings, c.system), c.expected) << c.setting;
     }
-}
 
-TEST(SettingsStartup, SlotsWithoutUidAreReset) {
     Settings settings;
     settings.known[0].mUID = L"DISPLAY\\DEL4242\\5&uid4353";
     settings.known[0].MonitorBrightness = 20;
