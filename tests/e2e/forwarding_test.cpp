@@ -128,11 +128,11 @@ TEST_F(Forwarding, FirstStartWithAQueryLeavesAHiddenSuccessorThatServesLaterStar
         if (successor == nullptr) Sleep(100);
     }
     ASSERT_NE(successor, nullptr) << "no successor took over";
-    DWORD successorId = 0;
-    GetWindowThreadProcessId(successor, &successorId);
-    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, successorId);
-    ASSERT_NE(process, nullptr);
-    ASSERT_EQ(WaitForInputIdle(process, 30000), 0u);
+    ProgramProcess running;  // ends it should the test stop early
+    GetWindowThreadProcessId(successor, &running.processId);
+    running.process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, running.processId);
+    ASSERT_NE(running.process, nullptr);
+    ASSERT_EQ(WaitForInputIdle(running.process, 30000), 0u);
     EXPECT_FALSE(IsWindowVisible(successor));
     HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, kMutex);
     EXPECT_NE(mutex, nullptr);
@@ -146,9 +146,8 @@ TEST_F(Forwarding, FirstStartWithAQueryLeavesAHiddenSuccessorThatServesLaterStar
     // "q" ends it without asking; its answer still reaches the second start.
     EXPECT_EQ(SecondStart(L"q", 30000), 0u);
     DWORD exitCode = 999;
-    EXPECT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0);
-    EXPECT_TRUE(GetExitCodeProcess(process, &exitCode) && exitCode == 0) << exitCode;
-    CloseHandle(process);
+    EXPECT_TRUE(ProgramWaitForExit(running, 20000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(OpenMutexW(SYNCHRONIZE, FALSE, kMutex), nullptr);
 }
 

@@ -2,6 +2,8 @@
 // configuration text, the state file's round trip, latencies, values and failure injection.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "testing/fakes/clock_fake.h"
 #include "testing/sim/sim_config.h"
 #include "testing/sim/sim_model.h"
@@ -71,9 +73,9 @@ TEST(SimConfig, FormattedStateReadsBackTheSame) {
     std::string error;
     ASSERT_TRUE(SimParseConfig(text, again, error)) << error << "\n" << text;
     EXPECT_EQ(SimFormatConfig(again), text);
-    EXPECT_EQ(again.displays[0].monitors[0].vcp.at(0x10).current, 12u);
-    EXPECT_EQ(again.displays[0].monitors[0].vcp.at(0x10).factory, 75u);
-    EXPECT_EQ(again.displays[0].monitors[0].savedCount, 3u);
+    const SimMonitor& m = again.displays[0].monitors[0];
+    EXPECT_EQ(std::tuple(m.vcp.at(0x10).current, m.vcp.at(0x10).minimum, m.vcp.at(0x10).factory, m.savedCount),
+              std::tuple(12u, 3u, 75u, 3u));
     EXPECT_EQ(again.displays[1].monitors[0].capabilities, config.displays[1].monitors[0].capabilities);
 }
 
