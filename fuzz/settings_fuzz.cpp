@@ -12,40 +12,25 @@
 
 #include "settings/settings_keys.h"
 
-namespace {
-
-class Input {
-public:
-    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool empty() const { return at_ >= size_; }
-    std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
-    std::wstring Text() {
-        std::wstring text;
-        for (std::size_t length = Byte(); length > 0 && !empty(); --length) {
-            const std::uint8_t byte = Byte();
-            text += byte < 0x80 ? static_cast<wchar_t>(byte) : static_cast<wchar_t>(0x80 + byte * 37);
-        }
-        return text;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t at_ = 0;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::vector<std::wstring> keys = SettingsAllKeys();
     static const Settings fresh;
-    Input input(data, size);
+    std::size_t at = 0;
+    const auto byte = [&] { return at < size ? data[at++] : std::uint8_t{0}; };
+    const auto text = [&] {
+        std::wstring out;
+        for (std::size_t length = byte(); length > 0 && at < size; --length) {
+            const std::uint8_t b = byte();
+            out += b < 0x80 ? static_cast<wchar_t>(b) : static_cast<wchar_t>(0x80 + b * 37);
+        }
+        return out;
+    };
     Settings settings = fresh;
     SettingsStatus status;
-    while (!input.empty()) {
-        const unsigned selector = static_cast<unsigned>(input.Byte()) << 8 | input.Byte();
-        const std::wstring key = (selector & 0x8000) != 0 ? input.Text() : keys[selector % keys.size()];
-        SettingsApplyPair(settings, status, key, input.Text());
+    while (at < size) {
+        const unsigned selector = static_cast<unsigned>(byte()) << 8 | byte();
+        const std::wstring key = (selector & 0x8000) != 0 ? text() : keys[selector % keys.size()];
+        SettingsApplyPair(settings, status, key, text());
     }
 
     // With autoselect on, reading skips selectedmonitor by design; an identification string that

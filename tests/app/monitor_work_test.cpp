@@ -1,10 +1,15 @@
+// The main window's monitor work: remembered values, the exit path's configuration check,
+// the power check boxes and the monitor timers, against two discovered simulated monitors.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "app/exit_path.h"
 #include "app/main_window_work.h"
 #include "app/monitor_memory.h"
 #include "app/timer_table.h"
 #include "monitors/brightness.h"
+#include "monitors/configuration_signature.h"
 #include "monitors/discovery.h"
 #include "monitors/known_monitors.h"
 #include "monitors/monitor_list.h"
@@ -16,6 +21,7 @@
 #include "testing/fakes/display_config_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
+#include "testing/fakes/shell_fake.h"
 #include "testing/program_state.h"
 #include "testing/sim/sim_model.h"
 
@@ -29,42 +35,43 @@ bool RunTimer(std::uint32_t id) {
     return true;
 }
 
-constexpr std::uint8_t kBrightness = 0x10;
-constexpr std::uint8_t kContrast = 0x12;
-constexpr std::uint8_t kPower = 0xD6;
+constexpr std::uint8_t kBrightness = 0x10, kContrast = 0x12, kPower = 0xD6;
 constexpr std::uint32_t kPowerOff = 4;
 
 class MonitorWorkTest : public ::testing::Test {
 protected:
     void SetUp() override { Start(true); }
+    void TearDown() override { std::filesystem::remove_all(roaming_); }
 
     // identified: the displays report monitors with identification strings.
     void Start(bool identified) {
+        std::filesystem::remove_all(roaming_);
+        std::filesystem::create_directories(roaming_);
         ResetProgramState();
+        FakeShellSetRoamingFolder(roaming_.wstring());
         if (identified) {
             FakeDisplayConfigSet(L"\\\\.\\DISPLAY1", {10, L"\\\\?\\DISPLAY#DEL4065#5&2c8c0a2e&0&UID4352#{e6f07b5f}", L""});
             FakeDisplayConfigSet(L"\\\\.\\DISPLAY2", {10, L"\\\\?\\DISPLAY#BNQ8020#5&2c8c0a2e&0&UID4353#{e6f07b5f}", L""});
         }
         DiscoverMonitors(false);
+        g_monitors.startupPass = false;
+        g_monitors.configurationSignature = BuildConfigurationSignature();
         FakeMainWindowReset();
     }
 
-    static std::uint32_t SimValue(std::int32_t monitor, std::uint8_t code) { return SimMonitorAt(monitor)->vcp[code].current; }
-    static void SetSimValue(std::int32_t monitor, std::uint8_t code, std::uint32_t value) {
-        SimMonitorAt(monitor)->vcp[code].current = value;
-    }
+    static std::uint32_t& Sim(std::int32_t monitor, std::uint8_t code) { return SimMonitorAt(monitor)->vcp[code].current; }
     static KnownMonitor& Known(std::int32_t row) { return *KnownMonitorOf(g_monitors.entries[row]); }
     static void Remember(std::int32_t row, std::int32_t brightness, std::int32_t contrast) {
         Known(row).MonitorBrightness = brightness;
         Known(row).MonitorContrast = contrast;
     }
+
+    const std::filesystem::path roaming_ = std::filesystem::temp_directory_path() / "lumistrand-monitor-work";
 };
 
 TEST_F(MonitorWorkTest, RestoreWritesWhatWasRememberedAndKeepsTheSelection) {
     struct Case {
-        bool restorevalues;
-        bool cloneMode;
-        bool written;
+        bool restorevalues, cloneMode, written;
     };
     for (const Case c : {Case{true, false, true}, Case{false, false, false}, Case{true, true, false}}) {
         SetUp();
@@ -74,18 +81,24 @@ TEST_F(MonitorWorkTest, RestoreWritesWhatWasRememberedAndKeepsTheSelection) {
         g_monitors.cloneMode = c.cloneMode;
         g_monitors.selectedMonitor = 1;
         RestoreRememberedValues(RestoreMoment::Startup);
-        EXPECT_EQ(SimValue(0, kBrightness), c.written ? 30u : 75u) << c.restorevalues << c.cloneMode;
-        EXPECT_EQ(SimValue(0, kContrast), c.written ? 40u : 50u);
-        EXPECT_EQ(SimValue(1, kBrightness), 60u) << "nothing was remembered";
-        EXPECT_EQ(SimValue(1, kContrast), c.written ? 20u : 50u);
+        SCOPED_TRACE(testing::Message() << c.restorevalues << c.cloneMode);
+        EXPECT_EQ(Sim(0, kBrightness), c.written ? 30u : 75u);
+        EXPECT_EQ(Sim(0, kContrast), c.written ? 40u : 50u);
+        EXPECT_EQ(Sim(1, kBrightness), 60u) << "nothing was remembered";
+        EXPECT_EQ(Sim(1, kContrast), c.written ? 20u : 50u);
         EXPECT_EQ(g_monitors.selectedMonitor, 1);
+        EXPECT_EQ(FakeMonitorListViewSelected(), c.written ? 1 : -1) << "a skipped restore shows nothing";
     }
-    EXPECT_EQ(FakeMonitorListViewSelected(), -1) << "a skipped restore shows nothing";
+
+    // A value cut by a limit is written cut, but the remembered one stays.
     SetUp();
     g_settings.restorevalues = true;
-    g_monitors.selectedMonitor = 1;
+    Remember(0, 90, 40);
+    g_monitors.entries[0].brightnessLimitMax = 80;
     RestoreRememberedValues(RestoreMoment::Startup);
-    EXPECT_EQ(FakeMonitorListViewSelected(), 1);
+    EXPECT_EQ(Sim(0, kBrightness), 80u);
+    EXPECT_EQ(Known(0).MonitorBrightness, 90);
+    EXPECT_FALSE(g_monitors.startupPass);
 
     // Monitors that cannot identify themselves share one slot and get nothing from it.
     Start(false);
@@ -93,40 +106,76 @@ TEST_F(MonitorWorkTest, RestoreWritesWhatWasRememberedAndKeepsTheSelection) {
     g_settings.restorevalues = true;
     Remember(0, 30, 40);
     RestoreRememberedValues(RestoreMoment::Startup);
-    EXPECT_EQ(SimValue(1, kBrightness), 60u);
+    EXPECT_EQ(Sim(1, kBrightness), 60u);
 }
 
-TEST_F(MonitorWorkTest, AStartupRestoreCutByALimitKeepsTheRememberedValue) {
-    g_monitors.startupPass = false;
-    g_settings.restorevalues = true;
-    Remember(0, 90, 40);
-    g_monitors.entries[0].brightnessLimitMax = 80;
-    RestoreRememberedValues(RestoreMoment::Startup);
-    EXPECT_EQ(SimValue(0, kBrightness), 80u);
-    EXPECT_EQ(Known(0).MonitorBrightness, 90);
-    EXPECT_FALSE(g_monitors.startupPass);
+TEST_F(MonitorWorkTest, OnlyAnUnrequestedExitAsks) {
+    EXPECT_TRUE(ExitNeedsConfirmation(kExitUser));
+    EXPECT_TRUE(ExitNeedsConfirmation(kExitWithoutSaving));
+    EXPECT_FALSE(ExitNeedsConfirmation(kExitConfigurationCheck));
+    ExitRequestRestart(false);
+    EXPECT_FALSE(ExitNeedsConfirmation(kExitRestart));
+    ExitResetState();
+    ExitRequestQuiet();
+    EXPECT_FALSE(ExitNeedsConfirmation(kExitUser));
 }
 
-TEST_F(MonitorWorkTest, ConfigurationCheckWritesBackWhatTheMonitorForgot) {
-    g_monitors.startupPass = false;
+TEST_F(MonitorWorkTest, ConfigurationCheckWithTheSameMonitorsStaysAndWritesBackWhatTheyForgot) {
     g_settings.restorevalues = true;
     Remember(0, 30, 40);
-    SetSimValue(0, kBrightness, 90);  // switched back on with its own values
+    Sim(0, kBrightness) = 90;  // switched back on with its own values
     EXPECT_FALSE(FinishExit(kExitConfigurationCheck, false));
-    EXPECT_EQ(SimValue(0, kBrightness), 30u);
+    EXPECT_FALSE(ExitState().restartRequested || ExitState().configurationChanged);
+    EXPECT_EQ(Sim(0, kBrightness), 30u);
     EXPECT_EQ(Known(0).MonitorBrightness, 30);
     EXPECT_TRUE(BrightnessBalloonsHeld());
     EXPECT_FALSE(g_monitors.forceReread || g_monitors.quickRecheck);
-
+    EXPECT_TRUE(FakeMainWindowTimerActive(kTimerValuesRestored));
     EXPECT_TRUE(RunTimer(kTimerValuesRestored));
     EXPECT_FALSE(BrightnessBalloonsHeld());
+
+    g_settings.restorevalues = false;
+    FakeMainWindowReset();
+    EXPECT_FALSE(FinishExit(kExitConfigurationCheck, false));
+    EXPECT_FALSE(FakeMainWindowTimerActive(kTimerValuesRestored));
+}
+
+TEST_F(MonitorWorkTest, ChangedMonitorsRestartHiddenUnlessTheUserOrAQuietExitEnds) {
+    const struct {
+        std::intptr_t kind;
+        bool quiet, panelVisible, restart, marker;
+    } cases[] = {
+        {kExitConfigurationCheck, false, false, true, true},
+        {kExitConfigurationCheck, false, true, true, false},
+        {kExitUser, false, false, false, false},
+        {kExitRestart, true, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        SimCurrent().displays.pop_back();
+        if (c.quiet) ExitRequestQuiet();
+        SCOPED_TRACE(testing::Message() << c.kind << c.quiet << c.panelVisible);
+        EXPECT_TRUE(FinishExit(c.kind, c.panelVisible));
+        EXPECT_TRUE(ExitState().configurationChanged);
+        EXPECT_EQ(ExitState().restartRequested, c.restart);
+        EXPECT_EQ(std::filesystem::exists(roaming_ / "Lumistrand" / "hiddenrestart"), c.marker);
+        EXPECT_EQ(g_settings.hiddenrestart, c.marker);
+    }
+    // A changed set is compared only once, however it changes after.
+    SetUp();
+    const SimDisplay unplugged = SimCurrent().displays.back();
+    SimCurrent().displays.pop_back();
+    CompareMonitorConfiguration(false);
+    ASSERT_TRUE(ExitState().restartRequested);
+    SimCurrent().displays.push_back(unplugged);
+    SimClearTransactions();
+    CompareMonitorConfiguration(false);
+    EXPECT_TRUE(SimTransactions().empty()) << "the second change is not compared";
 }
 
 TEST_F(MonitorWorkTest, ACheckBoxClickTogglesPowerOnlyWhenSafetyAllowsIt) {
     struct Case {
-        bool safety;
-        bool ctrlShift;
-        bool toggled;
+        bool safety, ctrlShift, toggled;
     };
     for (const Case c : {Case{true, false, false}, Case{true, true, true}, Case{false, false, true}}) {
         SetUp();
@@ -134,33 +183,30 @@ TEST_F(MonitorWorkTest, ACheckBoxClickTogglesPowerOnlyWhenSafetyAllowsIt) {
         g_settings.safety = c.safety;
         MonitorListOnUserCheck(1, false);
         OnPowerCheckBoxClicked(1, false, c.ctrlShift);
-        EXPECT_EQ(SimValue(1, kPower), c.toggled ? kPowerOff : 1u) << c.safety << c.ctrlShift;
+        SCOPED_TRACE(testing::Message() << c.safety << c.ctrlShift);
+        EXPECT_EQ(Sim(1, kPower), c.toggled ? kPowerOff : 1u);
         EXPECT_EQ(MonitorListIsChecked(1), !c.toggled);
         EXPECT_EQ(FakeMonitorListViewRows().at(1).checked, !c.toggled);
         EXPECT_EQ(FakeMainWindowTimerActive(kTimerPowerRecheck), c.toggled);
-        EXPECT_EQ(SimValue(0, kPower), 1u);
+        EXPECT_EQ(Sim(0, kPower), 1u);
     }
     OnPowerCheckBoxClicked(7, true, true);
     EXPECT_FALSE(g_monitors.entries[7].pendingPowerToggle);
 }
 
 TEST_F(MonitorWorkTest, TimersReadWhatChangedBehindTheProgramsBack) {
-    g_monitors.startupPass = false;
-    SetSimValue(0, kBrightness, 20);
-    SetSimValue(1, kPower, kPowerOff);
+    Sim(0, kBrightness) = 20;
+    Sim(1, kPower) = kPowerOff;
     DiscoverMonitors(false);
     ASSERT_EQ(g_monitors.entries[0].brightness, 75) << "an ordinary pass reads nothing again";
-
     EXPECT_TRUE(RunTimer(kTimerPowerRecheck));
     EXPECT_FALSE(g_monitors.entries[1].powerOn);
     EXPECT_FALSE(MonitorListIsChecked(1));
-
     EXPECT_TRUE(RunTimer(kTimerRereadValues));
     EXPECT_EQ(g_monitors.entries[0].brightness, 20);
     EXPECT_EQ(MonitorListCell(0, kColumnBrightness), L"20");
     EXPECT_EQ(FakeMonitorListViewSelected(), 0);
     EXPECT_FALSE(g_monitors.forceReread || g_monitors.powerRecheck);
-
     EXPECT_FALSE(RunTimer(0x47));
 }
 

@@ -1,38 +1,29 @@
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "app/midnight_guard.h"
 #include "app/older_versions.h"
-#include "app/pending_line.h"
-#include "commands/normalise.h"
+#include "app/restart_marker.h"
 #include "testing/fakes/clock_fake.h"
+#include "testing/fakes/shell_fake.h"
 
 namespace {
 
-TEST(OlderVersions, FiftyDistinctClassesInSearchOrder) {
-    EXPECT_STREQ(kLegacyWindowClasses.front(), L"lumistrandDCCclass");
-    EXPECT_STREQ(kLegacyWindowClasses[1], L"lumistrandDCCclass15");
-    EXPECT_STREQ(kLegacyWindowClasses[3], L"Lumistrand class 1.7");
-    EXPECT_STREQ(kLegacyWindowClasses[4], L"Lumistrand class 2.6");
-    EXPECT_STREQ(kLegacyWindowClasses[41], L"Lumistrand class 6.3");
-    EXPECT_STREQ(kLegacyWindowClasses.back(), L"Lumistrand class 7.1");
-    std::set<std::wstring> distinct(kLegacyWindowClasses.begin(), kLegacyWindowClasses.end());
-    EXPECT_EQ(distinct.size(), 50u);
-    EXPECT_EQ(distinct.count(L"Lumistrand class 7.2"), 0u);  // never our own class
+TEST(OlderVersions, OwnClassIsNeverClosedAsAnOlderVersion) {
+    EXPECT_TRUE(std::none_of(kLegacyWindowClasses.begin(), kLegacyWindowClasses.end(),
+                             [](const wchar_t* name) { return std::wstring(name) == L"Lumistrand class 7.2"; }));
 }
 
-struct MidnightCase {
-    std::uint16_t hour, minute, second;
-    std::uint64_t expectedWaitMs;
-};
-
 TEST(MidnightGuard, WaitsOutTheFirstMinuteOfTheDayAtMostOnce) {
-    const MidnightCase cases[] = {
-        {12, 0, 0, 0},      // noon: nothing to wait for
-        {23, 59, 59, 0},
-        {0, 1, 0, 0},
+    const struct {
+        std::uint16_t hour, minute, second;
+        std::uint64_t expectedWaitMs;
+    } cases[] = {
+        {12, 0, 0, 0}, {23, 59, 59, 0}, {0, 1, 0, 0},
         {0, 0, 58, 5000},   // one pause reaches 00:01:03
         {0, 0, 0, 60000},   // twelve pauses reach 00:01:00
     };
@@ -45,12 +36,24 @@ TEST(MidnightGuard, WaitsOutTheFirstMinuteOfTheDayAtMostOnce) {
     }
 }
 
-TEST(PendingLine, IsCutAndTerminated) {
-    SetPendingLine(std::wstring(5000, L'b'));
-    EXPECT_EQ(std::wstring(PendingLine()), std::wstring(kCommandBufferChars - 1, L'b'));
-    SetPendingLine(L"c 5");
-    EXPECT_EQ(std::wstring(PendingLine()), L"c 5");
-    EXPECT_EQ(PendingLine()[4], L'\0');
+TEST(RestartMarker, IsTakenOnceAndTheFolderTidied) {
+    const auto roaming = std::filesystem::temp_directory_path() / "lumistrand-restart-marker";
+    const auto folder = roaming / "Lumistrand";
+    std::filesystem::remove_all(roaming);
+    std::filesystem::create_directories(roaming);
+    FakeShellSetRoamingFolder(roaming.wstring());
+    ASSERT_TRUE(MarkHiddenRestart(true));
+    std::ofstream(folder / "Lumistrand.bat") << "obsolete";
+    EXPECT_TRUE(TakeHiddenRestartMarker());
+    EXPECT_FALSE(std::filesystem::exists(folder));  // marker and batch gone, folder empty
+    EXPECT_FALSE(TakeHiddenRestartMarker());
+
+    ASSERT_TRUE(MarkHiddenRestart(true));
+    ASSERT_TRUE(MarkHiddenRestart(false));
+    std::ofstream(folder / "Lumistrand.txt") << "log";
+    EXPECT_FALSE(TakeHiddenRestartMarker());
+    EXPECT_TRUE(std::filesystem::exists(folder / "Lumistrand.txt"));  // a folder in use stays
+    std::filesystem::remove_all(roaming);
 }
 
 }  // namespace

@@ -45,58 +45,43 @@ vcp 60 0x0F 0x12
 vcp D6 1 5
 )";
 
-// One call the program made to the simulated dxva2.dll, as "Operation m<monitor> [code] [=value] [fail]".
-// The value is shown for writes only; reads always ask with 0.
-inline std::string SimCallShort(const std::string& line) {
-    char operation[64] = {}, code[16] = {}, result[8] = {};
-    unsigned long tick = 0;
-    int display = 0, monitor = 0;
-    long in = 0, minimum = 0, current = 0, maximum = 0;
-    if (std::sscanf(line.c_str(), "%lu %63s display=%d monitor=%d code=%15s in=%ld min=%ld cur=%ld max=%ld %7s", &tick,
-                    operation, &display, &monitor, code, &in, &minimum, &current, &maximum, result) != 10)
-        return "unreadable: " + line;
-    std::string text = std::string(operation) + " m" + std::to_string(monitor);
-    if (std::string(code) != "-") text += std::string(" ") + code;
-    const std::string name = operation;
-    if (name.rfind("Set", 0) == 0) text += "=" + std::to_string(in);
-    if (std::string(result) != "ok") text += " fail";
-    return text;
-}
-
-// Listing displays and their monitors happens in every pass; these calls carry no monitor value.
-inline bool SimCallTouchesValues(const std::string& line) {
-    return line.find(" GetNumberOfPhysicalMonitorsFromHMONITOR ") == std::string::npos &&
-           line.find(" GetPhysicalMonitorsFromHMONITOR ") == std::string::npos &&
-           line.find(" DestroyPhysicalMonitors ") == std::string::npos;
-}
-
-// The value calls of the simulator log from line number `from` on, in short form.
+// The value calls of the simulator log from line number `from` on, as
+// "Operation m<monitor> [code] [=value] [fail]": the value for writes only (reads ask with 0),
+// the listing of displays and their monitors, which every pass does, left out.
 inline std::vector<std::string> SimValueCalls(const std::wstring& log, size_t from = 0) {
     std::vector<std::string> calls;
     const std::vector<std::string> lines = SimLogReadLines(log);
     for (size_t i = from; i < lines.size(); ++i) {
-        if (!lines[i].empty() && SimCallTouchesValues(lines[i])) calls.push_back(SimCallShort(lines[i]));
+        char operation[64] = {}, code[16] = {}, result[8] = {};
+        unsigned long tick = 0;
+        int display = 0, monitor = 0;
+        long in = 0, minimum = 0, current = 0, maximum = 0;
+        if (lines[i].empty() || lines[i].find("PhysicalMonitors") != std::string::npos) continue;
+        if (std::sscanf(lines[i].c_str(), "%lu %63s display=%d monitor=%d code=%15s in=%ld min=%ld cur=%ld max=%ld %7s", &tick,
+                        operation, &display, &monitor, code, &in, &minimum, &current, &maximum, result) != 10) {
+            calls.push_back("unreadable: " + lines[i]);
+            continue;
+        }
+        std::string call = std::string(operation) + " m" + std::to_string(monitor);
+        if (std::string(code) != "-") call += std::string(" ") + code;
+        if (call.rfind("Set", 0) == 0) call += "=" + std::to_string(in);
+        if (std::string(result) != "ok") call += " fail";
+        calls.push_back(call);
     }
     return calls;
 }
 
 // Waits until the log has not grown for quietMs (the program finished the work a line or a
-// timer started); gives up after timeoutMs. Returns the number of lines then.
-inline size_t SimLogWaitQuiet(const std::wstring& log, DWORD quietMs = 400, DWORD timeoutMs = 30000) {
+// timer started), at most 30 s.
+inline void SimLogWaitQuiet(const std::wstring& log, DWORD quietMs = 400) {
     const DWORD start = GetTickCount();
     size_t count = SimLogReadLines(log).size();
-    DWORD stableSince = GetTickCount();
-    while (GetTickCount() - start < timeoutMs) {
+    for (DWORD stableSince = start; GetTickCount() - start < 30000 && GetTickCount() - stableSince < quietMs;) {
         Sleep(50);
         const size_t now = SimLogReadLines(log).size();
-        if (now != count) {
-            count = now;
-            stableSince = GetTickCount();
-        } else if (GetTickCount() - stableSince >= quietMs) {
-            break;
-        }
+        if (now != count) stableSince = GetTickCount();
+        count = now;
     }
-    return count;
 }
 
 inline std::string FileBytes(const std::wstring& path) {
@@ -116,12 +101,10 @@ inline std::wstring RoamingProgramFolder() {
     return length > 0 && length < MAX_PATH ? std::wstring(roaming) + L"\\Lumistrand" : std::wstring();
 }
 
-inline std::wstring Widened(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
 // A first instance started from a clean state (no settings files of earlier tests) against the
 // sandbox's simulator, waited for until its start-up has ended and its monitor work is done.
-inline bool StartFirstInstance(const E2eSandbox& sandbox, ProgramProcess& first, const std::wstring& arguments = L"") {
-    if (!ProgramStartLumistrand(arguments, E2eSandboxEnvironment(sandbox), first)) return false;
+inline bool StartFirstInstance(const E2eSandbox& sandbox, ProgramProcess& first) {
+    if (!ProgramStartLumistrand(L"", E2eSandboxEnvironment(sandbox), first)) return false;
     if (ProgramWaitForMainWindow(first, 30000) == nullptr) return false;
     if (WaitForInputIdle(first.process, 30000) != 0) return false;
     SimLogWaitQuiet(sandbox.simLog);

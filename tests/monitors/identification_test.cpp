@@ -1,7 +1,8 @@
+#include "monitors/identification.h"
+
 #include <gtest/gtest.h>
 
 #include "monitors/discovery.h"
-#include "monitors/identification.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "settings/settings.h"
@@ -31,19 +32,10 @@ TEST(Identification, DevicePathsAndWmiNamesMeetInOneForm) {
     for (const auto& c : cases) {
         EXPECT_EQ(IdentificationForm(c.text, c.kind), c.form) << std::string(c.text.begin(), c.text.end());
     }
-}
-
-TEST(Identification, ConnectorAndManufacturerTables) {
-    EXPECT_EQ(ConnectorName(0), L"HD15(VGA)");
-    EXPECT_EQ(ConnectorName(10), L"external DisplayPort");
     EXPECT_EQ(ConnectorName(0x80000000u), L"internal LCD");
     EXPECT_EQ(ConnectorName(7), L"");
-    EXPECT_EQ(LookupManufacturer(L"DEL"), L"Dell");
-    EXPECT_EQ(LookupManufacturer(L"MJI"), L"Marantz");
-    EXPECT_EQ(LookupManufacturer(L"FTL"), L"Fujitsu");
-    EXPECT_EQ(LookupManufacturer(L"del"), L"");
-    EXPECT_EQ(LookupManufacturer(L"DE"), L"");
-    EXPECT_EQ(LookupManufacturer(L"L D"), L"");  // never matches across the separators
+    EXPECT_EQ(LookupManufacturer(L"FTL"), L"Fujitsu");  // the last of a list of codes
+    for (const wchar_t* unknown : {L"del", L"DE", L"L D"}) EXPECT_EQ(LookupManufacturer(unknown), L"") << unknown;
 }
 
 TEST(Identification, EdidNameFromItsAlphanumericDescriptors) {
@@ -63,56 +55,40 @@ TEST(Identification, EdidNameFromItsAlphanumericDescriptors) {
     EXPECT_EQ(EdidAlphanumericName(notText), L"");
 }
 
-class IdentifyMonitorTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetProgramState();
-    }
-};
-
-TEST_F(IdentifyMonitorTest, FillsWhatTheDisplayConfigurationKnows) {
+TEST(Identification, FillsWhatTheDisplayConfigurationKnowsAndFallsBack) {
+    ResetProgramState();
     FakeDisplayConfigSet(L"\\\\.\\display1", {5, kDellPath, L"DELL U2424H"});
+    FakeDisplayConfigSet(L"\\\\.\\DISPLAY2", {10, kDellPath, L""});
+    FakeDisplayConfigSet(L"\\\\.\\DISPLAY3", {99, kWinePath, L"default"});
+    FakeDisplayConfigSet(L"\\\\.\\DISPLAY4", {4, L"USB#whatever", L"Projector"});
     g_settings.known[4].mUID = L"5&2c8c0a2e&0&UID4352";
-    MonitorEntry entry;
-    EXPECT_EQ(IdentifyMonitor(entry, L"\\\\.\\DISPLAY1"), L"DELL U2424H");
-    EXPECT_EQ(entry.connectionType, L"HDMI");
-    EXPECT_EQ(entry.deviceUid, L"DEL4065#5&2c8c0a2e&0&UID4352");
-    EXPECT_EQ(entry.vendorCode, L"DEL");
-    EXPECT_EQ(entry.productCode, L"4065");
-    EXPECT_EQ(entry.manufacturerName, L"Dell");
-    EXPECT_EQ(entry.friendlyName, L"DELL U2424H");
-    EXPECT_EQ(g_settings.known[4].mUID, entry.deviceUid);  // a record of an older version is taken over
-}
+    MonitorEntry dell, codes, wine, foreign, missing;
+    EXPECT_EQ(IdentifyMonitor(dell, L"\\\\.\\DISPLAY1"), L"DELL U2424H");
+    EXPECT_EQ(dell.connectionType, L"HDMI");
+    EXPECT_EQ(dell.deviceUid, L"DEL4065#5&2c8c0a2e&0&UID4352");
+    EXPECT_EQ(dell.vendorCode + L"|" + dell.productCode + L"|" + dell.manufacturerName + L"|" + dell.friendlyName,
+              L"DEL|4065|Dell|DELL U2424H");
+    EXPECT_EQ(g_settings.known[4].mUID, dell.deviceUid) << "a record of an older version is taken over";
 
-TEST_F(IdentifyMonitorTest, NameFallsBackToCodesAndThenToTheDisplayName) {
-    FakeDisplayConfigSet(L"\\\\.\\DISPLAY1", {10, kDellPath, L""});
-    FakeDisplayConfigSet(L"\\\\.\\DISPLAY2", {99, kWinePath, L"default"});
-    FakeDisplayConfigSet(L"\\\\.\\DISPLAY3", {4, L"USB#whatever", L"Projector"});
-    MonitorEntry codes, wine, foreign, missing;
-    EXPECT_EQ(IdentifyMonitor(codes, L"\\\\.\\DISPLAY1"), L"DEL4065");
-    EXPECT_EQ(IdentifyMonitor(wine, L"\\\\.\\DISPLAY2"), L"DISPLAY2");
-    EXPECT_EQ(wine.vendorCode, L"Default");
-    EXPECT_EQ(wine.productCode, L"");
-    EXPECT_EQ(wine.connectionType, L"");
-    EXPECT_EQ(IdentifyMonitor(foreign, L"\\\\.\\DISPLAY3"), L"Projector");
+    EXPECT_EQ(IdentifyMonitor(codes, L"\\\\.\\DISPLAY2"), L"DEL4065");
+    EXPECT_EQ(IdentifyMonitor(wine, L"\\\\.\\DISPLAY3"), L"DISPLAY3");
+    EXPECT_EQ(wine.vendorCode + L"|" + wine.productCode + L"|" + wine.connectionType, L"Default||");
+    EXPECT_EQ(IdentifyMonitor(foreign, L"\\\\.\\DISPLAY4"), L"Projector");
     EXPECT_EQ(foreign.deviceUid, L"monitorDevicePath");
-    EXPECT_EQ(IdentifyMonitor(missing, L"\\\\.\\DISPLAY4"), L"DISPLAY4");
+    EXPECT_EQ(IdentifyMonitor(missing, L"\\\\.\\DISPLAY5"), L"DISPLAY5");
     EXPECT_EQ(missing.friendlyName, L"");
 }
 
-TEST_F(IdentifyMonitorTest, IdentifiedMonitorsBindTheirOwnKnownMonitors) {
-    SimReset();
-    MonitorListClear();
+TEST(Identification, IdentifiedMonitorsBindTheirOwnKnownMonitors) {
+    ResetProgramState();
     FakeDisplayConfigSet(L"\\\\.\\DISPLAY1", {5, kDellPath, L"DELL U2424H"});
-    FakeDisplayConfigSet(L"\\\\.\\DISPLAY2",
-                         {10, L"\\\\?\\DISPLAY#BNQ7F56#4&1a2b3c&0&UID5#{e6f07b5f}", L"BenQ PD3220U"});
+    FakeDisplayConfigSet(L"\\\\.\\DISPLAY2", {10, L"\\\\?\\DISPLAY#BNQ7F56#4&1a2b3c&0&UID5#{e6f07b5f}", L"BenQ PD3220U"});
     DiscoverMonitors(false);
     ASSERT_EQ(MonitorListRowCount(), 2);
     EXPECT_EQ(MonitorListCell(0, kColumnName), L"DELLU2424H");
     EXPECT_EQ(MonitorListCell(1, kColumnName), L"BenQPD3220U");
     EXPECT_EQ(g_settings.known[0].mUID, L"DEL4065#5&2c8c0a2e&0&UID4352");
     EXPECT_EQ(g_settings.known[1].mUID, L"BNQ7F56#4&1a2b3c&0&UID5");
-    EXPECT_EQ(g_settings.known[1].fontname, L"Impact");
     MonitorListClear();
 }
 

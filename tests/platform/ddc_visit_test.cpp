@@ -9,117 +9,79 @@
 
 namespace {
 
-// Three displays holding 1, 2 and 1 monitors, described "m0".."m3" by running number.
-SimConfig ThreeDisplays() {
-    SimConfig config;
-    std::string error;
-    const bool ok = SimParseConfig(
-        "display \\\\.\\DISPLAY1 0 0 100 100\nmonitor m0\nvcp 10 10 100\n"
-        "display \\\\.\\DISPLAY2 100 0 200 100\nmonitor m1\nvcp 10 11 100\nmonitor m2\nvcp 10 12 100\n"
-        "capabilities (vcp(10))\n"
-        "display \\\\.\\DISPLAY3 200 0 300 100\nmonitor m3\nvcp 10 13 100\n",
-        config, error);
-    EXPECT_TRUE(ok) << error;
-    return config;
-}
-
 class DdcSeamTest : public ::testing::Test {
 protected:
+    // Three displays holding 1, 2 and 1 monitors, described "m0".."m3" by running number.
     void SetUp() override {
         ResetProgramState();
-        SimLoad(ThreeDisplays());
+        SimConfig config;
+        std::string error;
+        ASSERT_TRUE(SimParseConfig("display \\\\.\\DISPLAY1 0 0 100 100\nmonitor m0\nvcp 10 10 100\n"
+                                   "display \\\\.\\DISPLAY2 100 0 200 100\nmonitor m1\nvcp 10 11 100\n"
+                                   "monitor m2\nvcp 10 12 100\ncapabilities (vcp(10))\n"
+                                   "display \\\\.\\DISPLAY3 200 0 300 100\nmonitor m3\nvcp 10 13 100\n",
+                                   config, error))
+            << error;
+        SimLoad(config);
     }
     void TearDown() override { SimReset(); }
 
-    std::vector<std::string> Operations() const {
-        std::vector<std::string> names;
-        for (const SimTransaction& t : SimTransactions()) {
-            names.push_back(t.operation + "@" + std::to_string(t.display));
-        }
-        return names;
+    // The description of the monitor a visit of target reached, "none" when the visit failed.
+    static std::wstring Reached(std::int32_t target) {
+        std::wstring seen;
+        const bool ok = VisitMonitor(target, [&](const PhysicalMonitor& monitor) {
+            seen = monitor.description;
+            return true;
+        });
+        return ok ? seen : L"none" + seen;
     }
 };
 
-TEST_F(DdcSeamTest, DisplaysCarryTheirNamesAndRectangles) {
+TEST_F(DdcSeamTest, TargetIsFoundByRunningNumberAndEachDisplayIsClosedBeforeTheNext) {
     const std::vector<DisplayInfo> displays = DdcEnumerateDisplays();
     ASSERT_EQ(displays.size(), 3u);
     EXPECT_EQ(displays[1].deviceName, L"\\\\.\\DISPLAY2");
     EXPECT_EQ(displays[1].rect.left, 100);
     EXPECT_EQ(displays[2].rect.right, 300);
-    EXPECT_NE(displays[0].handle, displays[1].handle);
-}
-
-TEST_F(DdcSeamTest, TargetIsFoundByRunningNumberAcrossDisplays) {
     for (std::int32_t target = 0; target < 4; ++target) {
-        std::wstring seen;
         std::uint32_t brightness = 0, maximum = 0;
-        const bool ok = VisitMonitor(target, [&](const PhysicalMonitor& monitor) {
-            seen = monitor.description;
-            EXPECT_GT(SimOpenHandleCount(), 0u);
+        EXPECT_TRUE(VisitMonitor(target, [&](const PhysicalMonitor& monitor) {
+            EXPECT_EQ(monitor.description, L"m" + std::to_wstring(target));
             return DdcGetVcpFeature(monitor.handle, 0x10, brightness, maximum);
-        });
-        EXPECT_TRUE(ok);
-        EXPECT_EQ(seen, L"m" + std::to_wstring(target));
+        }));
         EXPECT_EQ(brightness, 10u + target);
         EXPECT_EQ(SimOpenHandleCount(), 0u) << "handles outlived the visit of " << target;
     }
-}
-
-TEST_F(DdcSeamTest, EachDisplayIsClosedBeforeTheNextIsOpened) {
+    SimClearTransactions();
     ASSERT_TRUE(VisitMonitor(3, [](const PhysicalMonitor&) { return true; }));
-    const std::vector<std::string> expected = {
-        "GetNumberOfPhysicalMonitorsFromHMONITOR@0", "GetPhysicalMonitorsFromHMONITOR@0", "DestroyPhysicalMonitors@0",
-        "GetNumberOfPhysicalMonitorsFromHMONITOR@1", "GetPhysicalMonitorsFromHMONITOR@1", "DestroyPhysicalMonitors@1",
-        "GetNumberOfPhysicalMonitorsFromHMONITOR@2", "GetPhysicalMonitorsFromHMONITOR@2", "DestroyPhysicalMonitors@2",
-    };
-    EXPECT_EQ(Operations(), expected);
-    for (const SimTransaction& t : SimTransactions()) {
-        EXPECT_TRUE(t.ok) << t.operation;
+    std::vector<std::string> operations;
+    for (const SimTransaction& t : SimTransactions()) operations.push_back(t.operation + "@" + std::to_string(t.display));
+    std::vector<std::string> expected;
+    for (const char* display : {"0", "1", "2"}) {
+        for (const char* call : {"GetNumberOfPhysicalMonitorsFromHMONITOR@", "GetPhysicalMonitorsFromHMONITOR@",
+                                 "DestroyPhysicalMonitors@"}) {
+            expected.push_back(call + std::string(display));
+        }
     }
+    EXPECT_EQ(operations, expected);
 }
 
-TEST_F(DdcSeamTest, MissingTargetReturnsFalseAndLeavesNothingOpen) {
-    bool called = false;
-    EXPECT_FALSE(VisitMonitor(4, [&](const PhysicalMonitor&) { return called = true; }));
-    EXPECT_FALSE(VisitMonitor(-1, [&](const PhysicalMonitor&) { return called = true; }));
-    EXPECT_FALSE(called);
-    EXPECT_EQ(SimOpenHandleCount(), 0u);
-}
-
-TEST_F(DdcSeamTest, DisplayThatCannotListItsMonitorsIsSkipped) {
+TEST_F(DdcSeamTest, DisplaysThatFailAreSkippedAndNothingStaysOpen) {
+    EXPECT_EQ(Reached(4), L"none");
+    EXPECT_EQ(Reached(-1), L"none");
     SimFailAlways("GetPhysicalMonitorsFromHMONITOR", 1, -1);
-    std::wstring seen;
-    ASSERT_TRUE(VisitMonitor(1, [&](const PhysicalMonitor& monitor) {
-        seen = monitor.description;
-        return true;
-    }));
-    EXPECT_EQ(seen, L"m3");
-    EXPECT_FALSE(VisitMonitor(2, [](const PhysicalMonitor&) { return true; }));
-    EXPECT_EQ(SimOpenHandleCount(), 0u);
-
+    EXPECT_EQ(Reached(1), L"m3");
+    EXPECT_EQ(Reached(2), L"none");
     SimClearFailures();
     SimFailNext(1, "GetNumberOfPhysicalMonitorsFromHMONITOR");
-    ASSERT_TRUE(VisitMonitor(0, [&](const PhysicalMonitor& monitor) {
-        seen = monitor.description;
-        return true;
-    }));
-    EXPECT_EQ(seen, L"m1");
+    EXPECT_EQ(Reached(0), L"m1");
+    EXPECT_EQ(SimOpenHandleCount(), 0u);
 }
 
-TEST_F(DdcSeamTest, ActionResultIsPassedOnAndStaleHandlesFail) {
+TEST_F(DdcSeamTest, CallsReachTheVisitedMonitorOnlyAndItsResultIsPassedOn) {
     PhysicalMonitorHandle kept = 0;
     EXPECT_FALSE(VisitMonitor(2, [&](const PhysicalMonitor& monitor) {
         kept = monitor.handle;
-        return false;
-    }));
-    std::uint32_t current = 0, maximum = 0;
-    EXPECT_FALSE(DdcGetVcpFeature(kept, 0x10, current, maximum));
-    EXPECT_FALSE(SimTransactions().back().ok);
-    EXPECT_EQ(SimTransactions().back().monitor, -1);
-}
-
-TEST_F(DdcSeamTest, CallsReachTheVisitedMonitorOnly) {
-    ASSERT_TRUE(VisitMonitor(2, [](const PhysicalMonitor& monitor) {
         std::uint32_t length = 0, minimum = 0, current = 7, maximum = 0;
         EXPECT_TRUE(DdcGetCapabilitiesStringLength(monitor.handle, length));
         std::vector<char> text(length);
@@ -127,10 +89,14 @@ TEST_F(DdcSeamTest, CallsReachTheVisitedMonitorOnly) {
         EXPECT_EQ(std::string(text.data(), text.size()), std::string("(vcp(10))", 10));  // with its NUL
         EXPECT_FALSE(DdcGetGain(monitor.handle, GainKind::Green, minimum, current, maximum));
         EXPECT_EQ(current, 7u) << "outputs stay untouched on failure";
-        return DdcSetBrightness(monitor.handle, 44);
+        EXPECT_TRUE(DdcSetBrightness(monitor.handle, 44));
+        return false;
     }));
     EXPECT_EQ(SimMonitorAt(2)->vcp.at(0x10).current, 44u);
     EXPECT_EQ(SimMonitorAt(1)->vcp.at(0x10).current, 11u);
+    std::uint32_t current = 0, maximum = 0;
+    EXPECT_FALSE(DdcGetVcpFeature(kept, 0x10, current, maximum)) << "a handle of a past visit";
+    EXPECT_EQ(SimTransactions().back().monitor, -1);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "settings/settings_startup.h"
 #include "settings/settings_store.h"
 #include "settings/ui_language.h"
-#include "testing/fakes/requests_fake.h"
 #include "testing/fakes/settings_file_fake.h"
 #include "testing/fakes/shell_fake.h"
 #include "testing/fakes/system_language_fake.h"
@@ -19,46 +18,37 @@ protected:
     void SetUp() override {
         ResetProgramState();
         FakeSettingsFiles().clear();
-        roaming_ = (std::filesystem::temp_directory_path() / "lumistrand-settings-test").wstring();
         std::filesystem::remove_all(roaming_);
         std::filesystem::create_directories(roaming_);
         FakeShellSetRoamingFolder(roaming_);
         FakeSystemUiLanguageSet(kLanguageEnglish);
     }
 
-    std::wstring ProfileFile() const { return roaming_ + L"\\Lumistrand\\Lumistrand.xml"; }
     FakeSettingsFile& ProgramFile() { return FakeSettingsFiles()[kSettingsFileName]; }
-    FakeSettingsFile& Profile() { return FakeSettingsFiles()[ProfileFile()]; }
+    FakeSettingsFile& Profile() { return FakeSettingsFiles()[roaming_ + L"\\Lumistrand\\Lumistrand.xml"]; }
 
-    std::wstring roaming_;
+    const std::wstring roaming_ = (std::filesystem::temp_directory_path() / "lumistrand-settings-test").wstring();
 };
 
-TEST_F(SettingsStoreTest, LoadReadsTheProgramFolderFileOnlyWhenItIsWritable) {
-    ProgramFile().pairs = {{L"wheel_B", L"00000001"}};
-    Profile().pairs = {{L"wheel_B", L"00000002"}};
-    SettingsLoad();
-    EXPECT_EQ(g_settings.wheel_B, 1);
-    EXPECT_EQ(SettingsProfilePath(), ProfileFile());
+TEST_F(SettingsStoreTest, LoadReadsTheProgramFolderFileOnlyWhenItIsWritableAndStopsAtAnError) {
+    const struct {
+        bool writable, readable;
+        std::int32_t wheelB;
+    } cases[] = {{true, true, 1}, {false, true, 2}, {true, false, 2}};
+    for (const auto& c : cases) {
+        SetUp();
+        ProgramFile() = {.pairs = {{L"wheel_B", L"00000001"}}, .writable = c.writable, .readable = c.readable};
+        Profile().pairs = {{L"wheel_B", L"00000002"}};
+        SettingsLoad();
+        EXPECT_EQ(g_settings.wheel_B, c.wheelB) << c.writable << c.readable;
+    }
+    EXPECT_EQ(SettingsProfilePath(), roaming_ + L"\\Lumistrand\\Lumistrand.xml");
 
-    g_settings = Settings{};
-    ProgramFile().writable = false;
-    SettingsLoad();
-    EXPECT_EQ(g_settings.wheel_B, 2);
-
-    g_settings = Settings{};
-    ProgramFile().writable = true;
-    ProgramFile().readable = false;
-    SettingsLoad();
-    EXPECT_EQ(g_settings.wheel_B, 2);
-}
-
-TEST_F(SettingsStoreTest, LoadWithoutFilesKeepsDefaults) {
+    SetUp();
     SettingsLoad();
     EXPECT_EQ(SettingsWriteList(g_settings, g_settingsStatus, false), SettingsWriteList(Settings{}, SettingsStatus{}, false));
     EXPECT_FALSE(g_settingsStatus.versionMatched);
-}
 
-TEST_F(SettingsStoreTest, ReadingErrorKeepsWhatCameBefore) {
     ProgramFile().pairs = {{L"Lumistrand", L"7.2"}, {L"wheel_B", L"00000001"}, {L"wheel_C", L"00000001"}};
     ProgramFile().readErrorAfter = 2;
     SettingsLoad();
@@ -72,8 +62,8 @@ TEST_F(SettingsStoreTest, SaveWritesTheFilesThatAreSwitchedOn) {
         bool cdbackup, additional, suppress;
         int programWrites, profileWrites;
     };
-    for (const Case c : {Case{true, true, false, 1, 1}, Case{false, true, false, 0, 1},
-                         Case{true, false, false, 1, 0}, Case{true, true, true, 0, 0}}) {
+    for (const Case c : {Case{false, true, false, 0, 1}, Case{true, false, false, 1, 0},
+                         Case{true, true, true, 0, 0}, Case{true, true, false, 1, 1}}) {
         FakeSettingsFiles().clear();
         g_settings.cdbackup = c.cdbackup;
         g_settings.additional = c.additional;
@@ -82,17 +72,17 @@ TEST_F(SettingsStoreTest, SaveWritesTheFilesThatAreSwitchedOn) {
         EXPECT_EQ(ProgramFile().writes, c.programWrites) << c.cdbackup << c.additional << c.suppress;
         EXPECT_EQ(Profile().writes, c.profileWrites) << c.cdbackup << c.additional << c.suppress;
     }
-}
-
-TEST_F(SettingsStoreTest, ProfileCopyGoesIntoItsOwnFolder) {
-    EXPECT_TRUE(SettingsSaveBoth().empty());
     EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(roaming_) / "Lumistrand"));
-    EXPECT_EQ(Profile().writes, 1);
     EXPECT_TRUE(ProgramFile().hideOnDesktopAsked);
     EXPECT_FALSE(Profile().hideOnDesktopAsked);
-}
 
-TEST_F(SettingsStoreTest, FilesThatCannotBeWrittenAreReportedWithTheirCause) {
+    UiLanguageSet(kLanguageGerman);
+    EXPECT_TRUE(SettingsSaveBoth().empty());
+    const SettingsPairs& pairs = ProgramFile().pairs;
+    EXPECT_EQ(pairs[pairs.size() - 2], (SettingsPair{L"language", L"German"})) << "the language in use";
+    UiLanguageSet(0);
+
+    // Files that cannot be written are reported with the system's reason, for the log.
     ProgramFile().writable = false;
     std::filesystem::remove_all(std::filesystem::path(roaming_) / "Lumistrand");
     { std::ofstream(std::filesystem::path(roaming_) / "Lumistrand") << "a file where the folder belongs"; }
@@ -104,14 +94,7 @@ TEST_F(SettingsStoreTest, FilesThatCannotBeWrittenAreReportedWithTheirCause) {
     EXPECT_NE(failures[1].error, 0u);
 }
 
-TEST_F(SettingsStoreTest, SavedLanguageIsTheOneInUse) {
-    UiLanguageSet(kLanguageGerman);
-    SettingsSaveBoth();
-    const SettingsPairs& pairs = ProgramFile().pairs;
-    EXPECT_EQ(pairs[pairs.size() - 2], (SettingsPair{L"language", L"German"}));
-}
-
-TEST(SettingsStartup, UiLanguageFollowsTheSystemUnlessSet) {
+TEST(SettingsStartup, UiLanguageFollowsTheSystemUnlessSetAndOldSlotsAreReset) {
     struct Case {
         const wchar_t* setting;
         std::uint16_t system, expected;
@@ -124,9 +107,7 @@ TEST(SettingsStartup, UiLanguageFollowsTheSystemUnlessSet) {
         settings.language = c.setting;
         EXPECT_EQ(SettingsUiLanguage(settings, c.system), c.expected) << c.setting;
     }
-}
 
-TEST(SettingsStartup, SlotsWithoutUidAreReset) {
     Settings settings;
     settings.known[0].mUID = L"DISPLAY\\DEL4242\\5&uid4353";
     settings.known[0].MonitorBrightness = 20;

@@ -23,18 +23,16 @@ const std::filesystem::path kConfig = TempFile(L"lumistrand-sim-test.cfg");
 const std::filesystem::path kLog = TempFile(L"lumistrand-sim-test.log");
 const std::filesystem::path kState = TempFile(L"lumistrand-sim-test.state");
 
-// Listed in reverse so that only the device names, not the order, can pair them up.
-constexpr const char* kConfigText =
-    "latency reply 1\nlatency write 1\nlatency caps 1\n"
-    "display \\\\.\\DISPLAY2 0 0 10 10\nmonitor Second A\nvcp 10 20 100\nvcp 12 30 100\n"
-    "capabilities (prot(monitor)model(SIM2)vcp(10 12))\nmonitor Second B\nvcp 10 21 100\n"
-    "display \\\\.\\DISPLAY1 0 0 10 10\nmonitor First\nvcp 10 10 100\n";
-
-// Runs before main, so the dll sees the files at its first call.
+// Runs before main, so the dll sees the files at its first call. The displays are listed in
+// reverse so that only the device names, not the order, can pair them up.
 const bool g_prepared = [] {
     std::filesystem::remove(kLog);
     std::filesystem::remove(kState);
-    std::ofstream(kConfig, std::ios::binary) << kConfigText;
+    std::ofstream(kConfig, std::ios::binary)
+        << "latency reply 1\nlatency write 1\nlatency caps 1\n"
+           "display \\\\.\\DISPLAY2 0 0 10 10\nmonitor Second A\nvcp 10 20 100\nvcp 12 30 100 min=5\n"
+           "capabilities (prot(monitor)model(SIM2)vcp(10 12))\nmonitor Second B\nvcp 10 21 100\n"
+           "display \\\\.\\DISPLAY1 0 0 10 10\nmonitor First\nvcp 10 10 100\n";
     SetEnvironmentVariableW(L"LUMISTRAND_SIM_CONFIG", kConfig.c_str());
     SetEnvironmentVariableW(L"LUMISTRAND_SIM_LOG", kLog.c_str());
     SetEnvironmentVariableW(L"LUMISTRAND_SIM_STATE", kState.c_str());
@@ -48,35 +46,30 @@ std::string ReadAll(const std::filesystem::path& path) {
     return text.str();
 }
 
-const DisplayInfo* FindDisplay(const std::vector<DisplayInfo>& displays, const wchar_t* name) {
-    for (const DisplayInfo& d : displays) {
-        if (d.deviceName == name) {
-            return &d;
+// The physical monitors behind the display of that device name (none when it is missing).
+std::vector<PhysicalMonitor> Open(const wchar_t* deviceName) {
+    std::vector<PhysicalMonitor> monitors;
+    for (const DisplayInfo& display : DdcEnumerateDisplays()) {
+        std::uint32_t count = 0;
+        if (display.deviceName == deviceName && DdcGetNumberOfPhysicalMonitors(display.handle, count)) {
+            DdcGetPhysicalMonitors(display.handle, count, monitors);
         }
     }
-    return nullptr;
+    return monitors;
 }
 
 TEST(DdcSimRoundTrip, DisplaysMapToConfiguredMonitorsByDeviceName) {
     ASSERT_TRUE(g_prepared);
-    const std::vector<DisplayInfo> displays = DdcEnumerateDisplays();
-    const DisplayInfo* second = FindDisplay(displays, L"\\\\.\\DISPLAY2");
-    ASSERT_NE(second, nullptr) << "run under the two-screen Xvfb of scripts/wine-env.sh";
-    std::uint32_t count = 0;
-    ASSERT_TRUE(DdcGetNumberOfPhysicalMonitors(second->handle, count));
-    ASSERT_EQ(count, 2u);
-    std::vector<PhysicalMonitor> monitors;
-    ASSERT_TRUE(DdcGetPhysicalMonitors(second->handle, count, monitors));
-    ASSERT_EQ(monitors.size(), 2u);
+    std::vector<PhysicalMonitor> monitors = Open(L"\\\\.\\DISPLAY2");
+    ASSERT_EQ(monitors.size(), 2u) << "run under the two-screen Xvfb of scripts/wine-env.sh";
     EXPECT_EQ(monitors[0].description, L"Second A");
     EXPECT_EQ(monitors[1].description, L"Second B");
-
     std::uint32_t minimum = 0, current = 0, maximum = 0, length = 0;
     EXPECT_TRUE(DdcSetBrightness(monitors[1].handle, 33));
     EXPECT_TRUE(DdcGetVcpFeature(monitors[1].handle, 0x10, current, maximum));
     EXPECT_EQ(current, 33u);
     EXPECT_TRUE(DdcGetContrast(monitors[0].handle, minimum, current, maximum));
-    EXPECT_EQ(current, 30u);
+    EXPECT_EQ(std::to_string(minimum) + " " + std::to_string(current) + " " + std::to_string(maximum), "5 30 100");
     EXPECT_FALSE(DdcGetGain(monitors[0].handle, GainKind::Blue, minimum, current, maximum));
     ASSERT_TRUE(DdcGetCapabilitiesStringLength(monitors[0].handle, length));
     std::vector<char> caps(length);
@@ -86,11 +79,7 @@ TEST(DdcSimRoundTrip, DisplaysMapToConfiguredMonitorsByDeviceName) {
     const PhysicalMonitorHandle stale = monitors[1].handle;
     DdcDestroyPhysicalMonitors(monitors);
     EXPECT_FALSE(DdcSetBrightness(stale, 40));
-
-    const DisplayInfo* first = FindDisplay(displays, L"\\\\.\\DISPLAY1");
-    ASSERT_NE(first, nullptr);
-    ASSERT_TRUE(DdcGetNumberOfPhysicalMonitors(first->handle, count));
-    ASSERT_TRUE(DdcGetPhysicalMonitors(first->handle, count, monitors));
+    monitors = Open(L"\\\\.\\DISPLAY1");
     ASSERT_EQ(monitors.size(), 1u);
     EXPECT_EQ(monitors[0].description, L"First");
     DdcDestroyPhysicalMonitors(monitors);
