@@ -6,7 +6,9 @@
 namespace {
 
 SimVcp& SimCode(int monitor, std::uint8_t code) { return SimMonitorAt(monitor)->vcp[code]; }
-std::string Gain(int kind, int raw) { return "SetMonitorRedGreenOrBlueGain m0 " + std::to_string(kind) + "=" + std::to_string(raw); }
+std::string Gain(int kind, int raw) {
+    return "SetMonitorRedGreenOrBlueGain m0 " + std::to_string(kind) + "=" + std::to_string(raw);
+}
 std::string Speaker(int monitor, int raw) { return "SetVCPFeature m" + std::to_string(monitor) + " 98=" + std::to_string(raw); }
 
 TEST_F(CommandTest, ColourValuesWriteTheMonitorsRawRangeAndShowWhatItHolds) {
@@ -19,12 +21,14 @@ TEST_F(CommandTest, ColourValuesWriteTheMonitorsRawRangeAndShowWhatItHolds) {
         Writes_ writes;
         bool (*holds)(std::uint64_t sleptMs);
     } cases[] = {
-        {"gains from 0..255 to the raw 0..100", [] { SimCode(0, 0x16).current = 10; }, 0, ColourKind::Red, 128, {Gain(0, 50)},
+        {"gains from 0..255 to the raw 0..100", [] { SimCode(0, 0x16).current = 10; }, 0, ColourKind::Red, 128,
+         {Gain(0, 50)},
          [](std::uint64_t) { return Entry(0).red == 128 && FakeControlText(kLabelRed) == L"R128"; }},
         {"the top of the scale", nullptr, 0, ColourKind::Green, 255, {Gain(1, 100)},
          [](std::uint64_t) { return MonitorListCell(0, kColumnGreen) == L"255"; }},
         {"an unchanged value is not written", nullptr, 0, ColourKind::Speaker, 30, {}, nullptr},
-        {"unless values are reread", [] { g_settings.rereadvalues = true; }, 0, ColourKind::Speaker, 30, {Speaker(0, 30)}, nullptr},
+        {"unless values are reread", [] { g_settings.rereadvalues = true; }, 0, ColourKind::Speaker, 30, {Speaker(0, 30)},
+         nullptr},
         {"verify takes the read-back value, 16 of 50",
          [] {
              SimCode(0, 0x62) = {.current = 10, .maximum = 50};
@@ -46,7 +50,8 @@ TEST_F(CommandTest, ColourValuesWriteTheMonitorsRawRangeAndShowWhatItHolds) {
              SimCode(1, 0x62) = {.current = 0, .maximum = 100};
              g_settings.samevalues = true;
          },
-         1, ColourKind::Speaker, 40, {Speaker(0, 40), Speaker(1, 40)}, [](std::uint64_t) { return g_monitors.selectedMonitor == 1; }},
+         1, ColourKind::Speaker, 40, {Speaker(0, 40), Speaker(1, 40)},
+         [](std::uint64_t) { return g_monitors.selectedMonitor == 1; }},
         {"saturation follows the request without a graphics library", nullptr, 0, ColourKind::Saturation, 40, {},
          [](std::uint64_t) { return Entry(0).saturationInfo.current == 40 && FakeSliderPosition(kSliderSaturation) == 60; }},
         {"an eleventh monitor, chosen by its display, has no entry to write through",

@@ -59,7 +59,9 @@ protected:
 
     static int Count(const std::string& operation, int code = -1) {
         int count = 0;
-        for (const SimTransaction& t : SimTransactions()) count += t.operation == operation && (code < 0 || t.code == code);
+        for (const SimTransaction& t : SimTransactions()) {
+            count += t.operation == operation && (code < 0 || t.code == code);
+        }
         return count;
     }
 

@@ -76,8 +76,8 @@ TEST_F(CommandTest, GenericGetSkipsTableCodesAndReportsAFailedRead) {
         DiscoverMonitors(false);
         EXPECT_EQ(Count("GetVCPFeatureAndVCPFeatureReply", 0x62), german ? 1 : 3);
         EXPECT_TRUE(FakeMainWindowTimerActive(kTimerVcpMessage));
-        EXPECT_TRUE(PreparedVcpMessage().text.ends_with(german ? L"\nAudio: Speaker Volume\ngetVCP 0x62 kein Erfolg -> Error!"
-                                                               : L"\nAudio: Speaker Volume\ngetVCP 0x62 did not work -> Error!"));
+        EXPECT_TRUE(PreparedVcpMessage().text.ends_with(german ? L"Speaker Volume\ngetVCP 0x62 kein Erfolg -> Error!"
+                                                               : L"Speaker Volume\ngetVCP 0x62 did not work -> Error!"));
     }
 }
 

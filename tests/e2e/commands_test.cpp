@@ -19,7 +19,8 @@ using Calls = std::vector<std::string>;
 Calls WriteAndReread(const std::string& write, int monitor) {
     const std::string m = " m" + std::to_string(monitor) + " 0x", vcp = "GetVCPFeatureAndVCPFeatureReply" + m;
     const std::string fail = monitor == 0 ? "" : " fail";
-    Calls calls = {write, "GetMonitorBrightness" + m + "10", "GetMonitorContrast" + m + "12", vcp + "D6", vcp + "14", vcp + "60"};
+    Calls calls = {write, "GetMonitorBrightness" + m + "10", "GetMonitorContrast" + m + "12"};
+    for (const char* code : {"D6", "14", "60"}) calls.push_back(vcp + code);
     for (const char* gain : {"00", "01", "02"}) {
         calls.insert(calls.end(), monitor == 0 ? 1 : 3, "GetMonitorRedGreenOrBlueGain" + m + gain + fail);
     }

@@ -95,7 +95,9 @@ TEST_F(Discovery, FirstPassReadsAndLogsInOrderAndLaterPassesLeaveAnsweredMonitor
     std::ifstream file(log, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     std::wstring text;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) text += static_cast<wchar_t>((bytes[i] & 0xFF) | (bytes[i + 1] & 0xFF) << 8);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        text += static_cast<wchar_t>((bytes[i] & 0xFF) | (bytes[i + 1] & 0xFF) << 8);
+    }
     for (const wchar_t* expected :
          {L"GetNumberOfPhysicalMonitorsFromHMONITOR SUCCESS  \r\n", L"GetMonitorBrightness ERROR  \r\n",
           L"MinimumBrightness 0  CurrentBrightness 75  MaximumBrightness 100\r\n", L"VCP 0xD6 Get Power Mode SUCCESS  \r\n",
@@ -176,7 +178,9 @@ TEST_F(Discovery, ElevenDisplaysGiveTenRowsAndTheSelectionStaysOnOne) {
     DiscoverMonitors(false);
     EXPECT_EQ(MonitorListRowCount(), 10);
     EXPECT_EQ(g_monitors.selectedMonitor, 9);
-    for (const SimTransaction& t : SimTransactions()) EXPECT_LT(std::max(t.display, t.monitor), 10) << SimFormatTransaction(t);
+    for (const SimTransaction& t : SimTransactions()) {
+        EXPECT_LT(std::max(t.display, t.monitor), 10) << SimFormatTransaction(t);
+    }
     g_monitors.selectedMonitor = -3;
     DiscoverMonitors(false);
     EXPECT_EQ(g_monitors.selectedMonitor, 0);
@@ -240,7 +244,7 @@ TEST_F(Discovery, FiftyFailedCapabilityRequestsThenSilence) {
     EXPECT_EQ(Count(kCapsRequest, 0), 50);
     const auto tickOf = [](const std::string& operation) {
         const auto& all = SimTransactions();
-        return std::find_if(all.begin(), all.end(), [&](const SimTransaction& t) { return t.operation == operation; })->tick;
+        return std::find_if(all.begin(), all.end(), [&](const auto& t) { return t.operation == operation; })->tick;
     };
     EXPECT_EQ(tickOf("GetMonitorRedGreenOrBlueGain") - tickOf(kCapsLength), 50u * 50u);  // the last failure pauses too
     EXPECT_EQ(Count(kGetVcp, 0, 0x14), 0);

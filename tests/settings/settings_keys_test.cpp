@@ -56,14 +56,16 @@ TEST(SettingsReading, EachKindFollowsItsRule) {
         {"keys match without regard to case; the later of two wins",
          {{L"COLORBRIGHTNESS", L"00000001"}, {L"m3_b_max", L"00000050"}, {L"repeatmouse", L"00000064"},
           {L"repeatmouse", L"000000C8"}},
-         [](const Settings& s) { return s.ColorBrightness == 1u && s.limits[2].brightnessMax == 80 && s.repeatmouse == 200; }},
+         [](const Settings& s) {
+             return s.ColorBrightness == 1u && s.limits[2].brightnessMax == 80 && s.repeatmouse == 200;
+         }},
         {"a slot alone, with gaps before it", {{L"MonitorBrightness3", L"0000004B"}},
          [](const Settings& s) {
              return s.known[3].MonitorBrightness == 75 && s.known[2].MonitorBrightness == 50 && s.known[3].mUID.empty();
          }},
         {"ignoremonitor names the identification of any slot, or sets its own",
-         {{L"mUID1", L"DISPLAY\\ABC\\4&UID7"}, {L"mUID5", L"DISPLAY\\DEF\\4&UID9"}, {L"ignoremonitor0", L"display\\def\\4&uid9"},
-          {L"ignoremonitor2", L"00000001"}},
+         {{L"mUID1", L"DISPLAY\\ABC\\4&UID7"}, {L"mUID5", L"DISPLAY\\DEF\\4&UID9"},
+          {L"ignoremonitor0", L"display\\def\\4&uid9"}, {L"ignoremonitor2", L"00000001"}},
          [](const Settings& s) {
              return s.known[5].ignoremonitor == 1 && s.known[1].ignoremonitor == 0 && s.known[0].ignoremonitor == 0 &&
                     s.known[2].ignoremonitor == 1;
@@ -116,6 +118,12 @@ TEST(SettingsWriting, ValuesInTheFileFormatAndOnlyTheEntriesInUse) {
     for (const wchar_t* key : {L"App1", L"App2", L"toggleline1", L"toggleline2", L"mUID0", L"daytimeHour"}) {
         EXPECT_FALSE(written.contains(key)) << key;
     }
+    // Reading could reach only one of two keys that differ in case alone.
+    std::set<std::wstring> lowered;
+    for (auto [key, value] : pairs) {
+        for (wchar_t& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+        EXPECT_TRUE(lowered.insert(key).second) << key;
+    }
 
     // With every toggle slot taken no toggle is written; dropped known monitors are left out.
     for (ToggleEntry& toggle : s.toggles) toggle.text = L" t";
@@ -126,27 +134,6 @@ TEST(SettingsWriting, ValuesInTheFileFormatAndOnlyTheEntriesInUse) {
     s.hiddenrestart = true;
     EXPECT_EQ(SettingsWriteList(s, SettingsStatus{.settingsValid = false}, false),
               (SettingsPairs{{L"hiddenrestart", L"Y"}, {L"showsettings", L"N"}}));
-}
-
-// Every field away from its default, written and read back into a fresh record; no key twice.
-TEST(SettingsWriting, RoundTripThroughPairs) {
-    // autoselect stays off: it would make reading skip selectedmonitor, as it should.
-    SettingsPairs changed;
-    for (const wchar_t* value : {L"0000002A", L"Y"}) {
-        for (const std::wstring& key : SettingsAllKeys()) {
-            if (key != L"autoselect" && key != L"toggleline31") changed.emplace_back(key, value);
-        }
-    }
-    for (int slot : {0, 7, 127}) changed.emplace_back(L"mUID" + std::to_wstring(slot), L"id&UID" + std::to_wstring(slot));
-    changed.emplace_back(L"div1", L"-2.50");
-    const SettingsPairs written = SettingsWriteList(ReadPairs(changed).settings, SettingsStatus{}, true);
-    EXPECT_NE(written, SettingsWriteList(Settings{}, SettingsStatus{}, true));
-    EXPECT_EQ(SettingsWriteList(ReadPairs(written).settings, SettingsStatus{}, true), written);
-    std::set<std::wstring> unique;
-    for (auto [key, value] : written) {
-        for (wchar_t& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-        EXPECT_TRUE(unique.insert(key).second) << key;
-    }
 }
 
 // A record built over leftover memory writes exactly what one built over zeros does,
