@@ -76,8 +76,9 @@ const LineCase kLines[] = {
     {L"d", 75, {}},
     // Audio, notification and saturation have no monitor traffic; they must not harm the instance.
     {L"v 30", 0, {}}, {L"m", 0, {}}, {L"u", 0, {}}, {L"?", 0, {}}, {L"1 k 50", 0, {}},
+    // The contrast that "2 c 40" set, read back and shown in a box.
     {L"2 getVCP 0x12", 0, {"GetVCPFeatureAndVCPFeatureReply m1 0x12"}, 0, false,
-     L"current value (decimal)  50\nmaximum value (decimal)  100"},
+     L"getVCP 0x12\nDisplay2\nContrast\ncurrent value (decimal)  40\nmaximum value (decimal)  100"},
     // Late: the power toggle re-reads the power state 10 s later; a rotation may restart the program.
     {L"2 x", 0, {"GetVCPFeatureAndVCPFeatureReply m1 0xD6", "SetVCPFeature m1 0xD6=4"}},
     {L"w", 0, {}},
