@@ -6,91 +6,72 @@
 namespace {
 
 SimVcp& SimCode(int monitor, std::uint8_t code) { return SimMonitorAt(monitor)->vcp[code]; }
-
-TEST_F(CommandTest, GainsAreScaledToTheMonitorsRawRange) {
-    SimCode(0, 0x16).current = 10;
-    SimCode(0, 0x18).current = 10;
-    SimCode(0, 0x1A).current = 10;
-    Discover();
-    SetColourValue(ColourKind::Red, 128);
-    SetColourValue(ColourKind::Green, 255);
-    SetColourValue(ColourKind::Blue, 0);
-    EXPECT_EQ(Writes(), (std::vector<std::string>{"SetMonitorRedGreenOrBlueGain m0 0=50", "SetMonitorRedGreenOrBlueGain m0 1=100",
-                                                  "SetMonitorRedGreenOrBlueGain m0 2=0"}));
-    EXPECT_EQ(Entry(0).red, 128);
-    EXPECT_EQ(FakeControlText(1070), L"R128");
-    EXPECT_EQ(FakeSliderPosition(1067), 255 - 128);
-    EXPECT_EQ(MonitorListCell(0, kColumnGreen), L"255");
+std::string Gain(int kind, int raw) {
+    return "SetMonitorRedGreenOrBlueGain m0 " + std::to_string(kind) + "=" + std::to_string(raw);
 }
+std::string Speaker(int monitor, int raw) { return "SetVCPFeature m" + std::to_string(monitor) + " 98=" + std::to_string(raw); }
 
-TEST_F(CommandTest, AnUnchangedValueIsWrittenOnlyWhenValuesAreReread) {
-    Discover();
-    SetColourValue(ColourKind::Speaker, 30);
-    EXPECT_TRUE(Writes().empty());
-    g_settings.rereadvalues = true;
-    SetColourValue(ColourKind::Speaker, 30);
-    EXPECT_EQ(Writes(), std::vector<std::string>{"SetVCPFeature m0 98=30"});
-}
-
-TEST_F(CommandTest, SpeakerVerifyTakesTheReadBackValue) {
-    SimCode(0, 0x62) = {.current = 10, .maximum = 50};
-    Discover();
-    g_settings.verify = true;
-    g_settings.savenonvolatile = true;
-    SetColourValue(ColourKind::Speaker, 31);
-    EXPECT_EQ(Writes(), (std::vector<std::string>{"SetVCPFeature m0 98=16", "SaveCurrentMonitorSettings m0 0"}));
-    EXPECT_EQ(Count("GetVCPFeatureAndVCPFeatureReply", 0x62), 1);
-    EXPECT_EQ(Entry(0).speakerVolume, 32);  // 16 of 50
-    EXPECT_EQ(FakeControlText(1319), L"V32");
-}
-
-TEST_F(CommandTest, SpeakerWithoutMaximumNeverVerifiesAndKeepsItsValue) {
-    SimCode(0, 0x62) = {.current = 0, .maximum = 0};
-    Discover();
-    g_settings.verify = true;
-    const std::int32_t before = Entry(0).speakerVolume;
-    SetColourValue(ColourKind::Speaker, 30);
-    EXPECT_EQ(Count("SetVCPFeature", 0x62), 10);
-    EXPECT_EQ(Entry(0).speakerVolume, before);
-}
-
-TEST_F(CommandTest, AFailingWriteIsRetriedTenTimesAndChangesNothing) {
-    Discover();
-    SimFailAlways("SetMonitorRedGreenOrBlueGain", -1, -1);
-    const std::uint64_t slept = FakeClockSleptMilliseconds();
-    SetColourValue(ColourKind::Red, 200);
-    EXPECT_EQ(Count("SetMonitorRedGreenOrBlueGain"), 10);
-    EXPECT_EQ(Entry(0).red, 128);
-    EXPECT_GE(FakeClockSleptMilliseconds() - slept, 10 * 100u);
-}
-
-TEST_F(CommandTest, SameValuesWritesEveryMonitorAndRestoresTheSelection) {
-    SimCode(1, 0x62) = {.current = 0, .maximum = 100};
-    Discover();
-    g_settings.samevalues = true;
-    g_monitors.selectedMonitor = 1;
-    SetColourValue(ColourKind::Speaker, 40);
-    EXPECT_EQ(Writes(), (std::vector<std::string>{"SetVCPFeature m0 98=40", "SetVCPFeature m1 98=40"}));
-    EXPECT_EQ(g_monitors.selectedMonitor, 1);
-}
-
-TEST_F(CommandTest, SaturationFollowsTheRequestWithoutAGraphicsLibrary) {
-    Discover();
-    SetColourValue(ColourKind::Saturation, 40);
-    EXPECT_TRUE(Writes().empty());
-    EXPECT_EQ(Entry(0).saturationInfo.current, 40);
-    EXPECT_EQ(FakeSliderPosition(1355), 60);
-}
-
-// An eleventh monitor has no row; selecting it by its display must not reach past the table.
-TEST_F(CommandTest, ASelectionBeyondTheTableWritesToNoMonitor) {
-    SimConfig config = SimCurrent();
-    while (config.displays.size() <= static_cast<std::size_t>(kMonitorCount)) config.displays.push_back(config.displays.front());
-    SimLoad(config);
-    Discover();
-    g_monitors.selectedMonitor = kMonitorCount;
-    for (ColourKind kind : {ColourKind::Red, ColourKind::Speaker}) SetColourValue(kind, 7);
-    EXPECT_TRUE(Writes().empty());
+TEST_F(CommandTest, ColourValuesWriteTheMonitorsRawRangeAndShowWhatItHolds) {
+    const struct {
+        const char* what;
+        void (*prepare)();  // before the start-up pass
+        int selected;
+        ColourKind kind;
+        std::uint32_t value;
+        Writes_ writes;
+        bool (*holds)(std::uint64_t sleptMs);
+    } cases[] = {
+        {"gains from 0..255 to the raw 0..100", [] { SimCode(0, 0x16).current = 10; }, 0, ColourKind::Red, 128,
+         {Gain(0, 50)},
+         [](std::uint64_t) { return Entry(0).red == 128 && FakeControlText(kLabelRed) == L"R128"; }},
+        {"the top of the scale", nullptr, 0, ColourKind::Green, 255, {Gain(1, 100)},
+         [](std::uint64_t) { return MonitorListCell(0, kColumnGreen) == L"255"; }},
+        {"an unchanged value is not written", nullptr, 0, ColourKind::Speaker, 30, {}, nullptr},
+        {"unless values are reread", [] { g_settings.rereadvalues = true; }, 0, ColourKind::Speaker, 30, {Speaker(0, 30)},
+         nullptr},
+        {"verify takes the read-back value, 16 of 50",
+         [] {
+             SimCode(0, 0x62) = {.current = 10, .maximum = 50};
+             g_settings.verify = g_settings.savenonvolatile = true;
+         },
+         0, ColourKind::Speaker, 31, {Speaker(0, 16), "SaveCurrentMonitorSettings m0 0"},
+         [](std::uint64_t) { return Entry(0).speakerVolume == 32 && FakeControlText(kLabelSpeaker) == L"V32"; }},
+        {"without a maximum no read-back is usable: every attempt writes, the value stays",
+         [] {
+             SimCode(1, 0x62) = {.current = 0, .maximum = 0};
+             g_settings.verify = true;
+         },
+         1, ColourKind::Speaker, 30, Writes_(10, Speaker(1, 0)), [](std::uint64_t) { return Entry(1).speakerVolume == 0; }},
+        {"a refused write is tried ten times, pausing, and changes nothing",
+         [] { SimFailAlways("SetMonitorRedGreenOrBlueGain", -1, -1); }, 0, ColourKind::Red, 200, Writes_(10, Gain(0, 78)),
+         [](std::uint64_t sleptMs) { return Entry(0).red == 128 && sleptMs >= 10 * 100; }},
+        {"same values go to every monitor; the selection is restored",
+         [] {
+             SimCode(1, 0x62) = {.current = 0, .maximum = 100};
+             g_settings.samevalues = true;
+         },
+         1, ColourKind::Speaker, 40, {Speaker(0, 40), Speaker(1, 40)},
+         [](std::uint64_t) { return g_monitors.selectedMonitor == 1; }},
+        {"saturation follows the request without a graphics library", nullptr, 0, ColourKind::Saturation, 40, {},
+         [](std::uint64_t) { return Entry(0).saturationInfo.current == 40 && FakeSliderPosition(kSliderSaturation) == 60; }},
+        {"an eleventh monitor, chosen by its display, has no entry to write through",
+         [] {
+             SimConfig config = SimCurrent();
+             config.displays.resize(kMonitorCount + 1, config.displays.front());
+             SimLoad(config);
+         },
+         kMonitorCount, ColourKind::Red, 7, {}, nullptr},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        if (c.prepare) c.prepare();
+        Discover();
+        g_monitors.selectedMonitor = c.selected;
+        const std::uint64_t slept = FakeClockSleptMilliseconds();
+        SetColourValue(c.kind, c.value);
+        EXPECT_EQ(Writes(), c.writes) << c.what;
+        EXPECT_TRUE(!c.holds || c.holds(FakeClockSleptMilliseconds() - slept)) << c.what;
+    }
 }
 
 }  // namespace

@@ -13,15 +13,17 @@
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "monitors/pending_requests.h"
+#include "res/resource.h"
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/control_panel_fake.h"
-#include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
-#include "testing/fakes/requests_fake.h"
 #include "testing/program_state.h"
 #include "testing/sim/sim_model.h"
+#include "ui/control_panel_presenter.h"
 #include "vcp/vcp_code_table.h"
+
+using Writes_ = std::vector<std::string>;
 
 class CommandTest : public ::testing::Test {
 protected:
@@ -31,29 +33,26 @@ protected:
     }
 
     // The start-up pass; tests may edit the simulator before it.
-    void Discover() {
+    static void Discover() {
         DiscoverMonitors(false);
         g_monitors.startupPass = false;
         SimClearTransactions();
         FakeMainWindowReset();
     }
 
-    // Runs a line as the main window does: normalised, from a writable buffer.
-    void Run(const std::wstring& line) {
+    // As the main window runs a line: normalised, from a writable buffer.
+    static void Run(const std::wstring& line) {
         std::wstring text = NormaliseCommandLine(line);
-        std::vector<wchar_t> buffer(text.begin(), text.end());
-        buffer.push_back(L'\0');
-        ExecuteCommandLine(buffer.data());
+        ExecuteCommandLine(text.data());
     }
 
-    // Successful and failed writes and saves as "Operation m<monitor> <code>=<value>"; code -1 is omitted.
-    static std::vector<std::string> Writes() {
-        std::vector<std::string> writes;
+    // Writes and saves, failed ones too, as "Operation m<monitor> <code>=<value>" (no code: no "<code>=").
+    static Writes_ Writes() {
+        Writes_ writes;
         for (const SimTransaction& t : SimTransactions()) {
-            if (t.operation.rfind("Set", 0) != 0 && t.operation.rfind("Save", 0) != 0) continue;
-            std::string text = t.operation + " m" + std::to_string(t.monitor) + " ";
-            if (t.code >= 0) text += std::to_string(t.code) + "=";
-            writes.push_back(text + std::to_string(t.valueIn));
+            if (!t.operation.starts_with("Set") && !t.operation.starts_with("Save")) continue;
+            writes.push_back(t.operation + " m" + std::to_string(t.monitor) + " " +
+                             (t.code >= 0 ? std::to_string(t.code) + "=" : "") + std::to_string(t.valueIn));
         }
         return writes;
     }
@@ -61,7 +60,7 @@ protected:
     static int Count(const std::string& operation, int code = -1) {
         int count = 0;
         for (const SimTransaction& t : SimTransactions()) {
-            if (t.operation == operation && (code < 0 || t.code == code)) ++count;
+            count += t.operation == operation && (code < 0 || t.code == code);
         }
         return count;
     }

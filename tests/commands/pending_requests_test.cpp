@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "res/resource.h"
 #include "settings/ui_language.h"
 #include "tests/commands/command_fixture.h"
 
 namespace {
 
-TEST_F(CommandTest, NamedValueRequestsWriteThenForceAFullReread) {
+TEST_F(CommandTest, NamedValueRequestsWriteSettleAndForceAFullReread) {
     struct Case {
         std::int32_t MonitorEntry::*request;
         std::int32_t value;
@@ -30,13 +29,12 @@ TEST_F(CommandTest, NamedValueRequestsWriteThenForceAFullReread) {
         EXPECT_EQ(Entry(0).*c.name, c.expectedName);
         EXPECT_EQ(Entry(0).*c.request, -1);
         EXPECT_GE(FakeClockSleptMilliseconds() - slept, c.settleMs);
-        // the full re-read includes the gains
         EXPECT_EQ(Count("GetMonitorRedGreenOrBlueGain"), 3);
     }
     EXPECT_TRUE(Entry(0).colourTempIsUser);
 }
 
-TEST_F(CommandTest, ARefusedRequestIsDroppedAfterItsAttempts) {
+TEST_F(CommandTest, RefusedRequestsAreDroppedAfterTheirAttempts) {
     Discover();
     SimFailAlways("SetVCPFeature", -1, -1);
     Entry(1).pendingInput = 0x11;
@@ -50,19 +48,19 @@ TEST_F(CommandTest, ARefusedRequestIsDroppedAfterItsAttempts) {
     EXPECT_NE(Entry(1).inputName, L"HDMI1");
 }
 
-TEST_F(CommandTest, FactoryResetWaitsAndProbesPatiently) {
+TEST_F(CommandTest, FactoryResetWaitsAndReadsTheFactoryValues) {
     Discover();
     SimMonitorAt(0)->vcp[0x10].current = 20;
     Entry(0).pendingFactoryReset = true;
     const std::uint64_t slept = FakeClockSleptMilliseconds();
     DiscoverMonitors(false);
-    EXPECT_EQ(Writes(), std::vector<std::string>{"SetVCPFeature m0 4=1"});
+    EXPECT_EQ(Writes(), Writes_{"SetVCPFeature m0 4=1"});
     EXPECT_FALSE(Entry(0).pendingFactoryReset);
     EXPECT_GE(FakeClockSleptMilliseconds() - slept, 4000u);
-    EXPECT_EQ(Entry(0).brightness, 75);  // the factory value, read again
+    EXPECT_EQ(Entry(0).brightness, 75);
 }
 
-TEST_F(CommandTest, GenericGetOfATableCodeOrAMissingCodeDoesNoReadOrReportsTheError) {
+TEST_F(CommandTest, GenericGetSkipsTableCodesAndReportsAFailedRead) {
     Discover();
     Entry(0).pendingGetCode = 0x73;
     DiscoverMonitors(false);
@@ -70,56 +68,42 @@ TEST_F(CommandTest, GenericGetOfATableCodeOrAMissingCodeDoesNoReadOrReportsTheEr
     EXPECT_EQ(Entry(0).pendingGetCode, -1);
     EXPECT_FALSE(FakeMainWindowTimerActive(kTimerVcpMessage));
 
-    Entry(1).pendingGetCode = 0x62;
-    DiscoverMonitors(false);
-    EXPECT_EQ(Count("GetVCPFeatureAndVCPFeatureReply", 0x62), 3);
-    EXPECT_TRUE(FakeMainWindowTimerActive(kTimerVcpMessage));
-    EXPECT_EQ(PreparedVcpMessage().text.substr(PreparedVcpMessage().text.find(L'\n')),
-              L"\nAudio: Speaker Volume\ngetVCP 0x62 did not work -> Error!");
-
-    Entry(1).pendingGetOptions.singleAttempt = true;
-    UiLanguageSet(kLanguageGerman);
-    SimClearTransactions();
-    Entry(1).pendingGetCode = 0x62;
-    DiscoverMonitors(false);
-    EXPECT_EQ(Count("GetVCPFeatureAndVCPFeatureReply", 0x62), 1);
-    EXPECT_NE(PreparedVcpMessage().text.find(L"getVCP 0x62 kein Erfolg -> Error!"), std::wstring::npos);
-}
-
-struct PowerCase {
-    std::uint32_t reported;
-    bool failWrites;
-    std::vector<std::string> writes;
-    bool powerOn;
-};
-
-class PowerToggleTest : public CommandTest, public ::testing::WithParamInterface<PowerCase> {};
-
-TEST_P(PowerToggleTest, SwitchesBetweenOnAndOffOnly) {
-    const PowerCase& c = GetParam();
-    Discover();
-    SimMonitorAt(0)->vcp[0xD6].current = c.reported;
-    if (c.failWrites) SimFailAlways("SetVCPFeature", -1, -1);
-    Entry(0).pendingPowerToggle = true;
-    DiscoverMonitors(false);
-    std::vector<std::string> writes;
-    for (const std::string& w : Writes()) {
-        if (w.find(" 214=") != std::string::npos) writes.push_back(w);
+    for (const bool german : {false, true}) {
+        SimClearTransactions();
+        UiLanguageSet(german ? kLanguageGerman : 0);
+        Entry(1).pendingGetOptions.singleAttempt = german;
+        Entry(1).pendingGetCode = 0x62;
+        DiscoverMonitors(false);
+        EXPECT_EQ(Count("GetVCPFeatureAndVCPFeatureReply", 0x62), german ? 1 : 3);
+        EXPECT_TRUE(FakeMainWindowTimerActive(kTimerVcpMessage));
+        EXPECT_TRUE(PreparedVcpMessage().text.ends_with(german ? L"Speaker Volume\ngetVCP 0x62 kein Erfolg -> Error!"
+                                                               : L"Speaker Volume\ngetVCP 0x62 did not work -> Error!"));
     }
-    EXPECT_EQ(writes, c.writes);
-    EXPECT_EQ(Entry(0).powerOn, c.powerOn);
-    EXPECT_EQ(MonitorListIsChecked(0), c.powerOn);
-    EXPECT_FALSE(Entry(0).pendingPowerToggle);
-    EXPECT_TRUE(FakeMainWindowTimerActive(kTimerPowerRecheck));
 }
 
-const std::string kOff = "SetVCPFeature m0 214=4";
-const std::string kOn = "SetVCPFeature m0 214=1";
-
-INSTANTIATE_TEST_SUITE_P(States, PowerToggleTest,
-                         ::testing::Values(PowerCase{1, false, {kOff}, false}, PowerCase{4, false, {kOn}, true},
-                                           PowerCase{2, false, {}, false},
-                                           // a monitor that refuses the switch keeps showing its state
-                                           PowerCase{1, true, std::vector<std::string>(10, kOff), true}));
+TEST_F(CommandTest, PowerToggleSwitchesBetweenOnAndOffOnly) {
+    const std::string off = "SetVCPFeature m0 214=4";
+    const struct {
+        std::uint32_t reported;
+        bool failWrites;
+        Writes_ writes;
+        bool powerOn;
+    } cases[] = {
+        {1, false, {off}, false}, {4, false, {"SetVCPFeature m0 214=1"}, true}, {2, false, {}, false},
+        {1, true, Writes_(10, off), true},  // a monitor that refuses the switch keeps showing its state
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        Discover();
+        SimMonitorAt(0)->vcp[0xD6].current = c.reported;
+        if (c.failWrites) SimFailAlways("SetVCPFeature", -1, -1);
+        Entry(0).pendingPowerToggle = true;
+        DiscoverMonitors(false);
+        EXPECT_EQ(Writes(), c.writes) << c.reported;
+        EXPECT_EQ(MonitorListIsChecked(0), c.powerOn) << c.reported;
+        EXPECT_FALSE(Entry(0).pendingPowerToggle);
+        EXPECT_TRUE(FakeMainWindowTimerActive(kTimerPowerRecheck));
+    }
+}
 
 }  // namespace
