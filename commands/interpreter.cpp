@@ -255,8 +255,6 @@ void InterpreterNoteMonitorNamed() { g_interpreter.monitorNamedInLine = 1; }
 
 void InterpreterSetInteractiveSelection(bool interactive) { g_interpreter.interactiveSelection = interactive ? 1 : 0; }
 
-void InterpreterSetSilentVcpRead(bool silent) { g_interpreter.silentVcpRead = silent ? 1 : 0; }
-
 void InterpreterAskVcpErrorLevel(bool asErrorLevel) {
     g_interpreter.getVcpErrorLevel = asErrorLevel ? 1 : 0;
     if (asErrorLevel) g_interpreter.errorLevelRequested = 1;

@@ -8,7 +8,6 @@ struct InterpreterFlags {
     std::int32_t errorLevelRequested = 0;
     std::int32_t errorLevelValue = 0;
     std::int32_t getVcpErrorLevel = 0;
-    std::int32_t silentVcpRead = 0;
 };
 
 // What the lines run so far asked for; read by the exit path and the VCP box.
@@ -21,7 +20,6 @@ void InterpreterReset();
 // The command files of this folder record what a line did.
 void InterpreterNoteMonitorNamed();
 void InterpreterSetInteractiveSelection(bool interactive);
-void InterpreterSetSilentVcpRead(bool silent);
 // get_VCP asks for the read result as exit code; getVCP asks for none.
 void InterpreterAskVcpErrorLevel(bool asErrorLevel);
 

@@ -42,9 +42,7 @@ bool RefuseTableCode(std::uint8_t code, const wchar_t* word) {
 void SilentRead(std::uint8_t code) {
     TargetEntry().pendingGetCode = code;
     TargetEntry().pendingGetOptions.noMessage = true;
-    InterpreterSetSilentVcpRead(true);
     DiscoverMonitors(false);
-    InterpreterSetSilentVcpRead(false);
 }
 
 }  // namespace
