@@ -172,8 +172,10 @@ bool E2eSandboxCreate(E2eSandbox& sandbox) {
     const DWORD length = GetTempPathW(MAX_PATH, temp);
     if (length == 0 || length >= MAX_PATH) return false;
     for (int attempt = 0; attempt < 100; ++attempt) {
+        // A fresh wineserver hands out the same process ids every run: the clock tells runs apart.
         const std::wstring folder = std::wstring(temp) + L"lumistrand-e2e-" + std::to_wstring(GetCurrentProcessId()) +
-                                    L"-" + std::to_wstring(InterlockedIncrement(&counter));
+                                    L"-" + std::to_wstring(GetTickCount64()) + L"-" +
+                                    std::to_wstring(InterlockedIncrement(&counter));
         if (CreateDirectoryW(folder.c_str(), nullptr)) {
             sandbox.folder = folder;
             sandbox.simConfig = folder + L"\\sim-config.txt";
