@@ -181,15 +181,4 @@ TEST_F(SettingsFilesE2e, AFileThatCannotBeReplacedKeepsItsContent) {
     }
 }
 
-// Every test starts without what earlier runs of the program left behind.
-TEST_F(SettingsFilesE2e, CleanUpRemovesWhatEarlierRunsLeftBehind) {
-    CreateDirectoryW(RoamingProgramFolder().c_str(), nullptr);
-    const std::wstring leftovers[] = {programFile_, profileFile_, RoamingProgramFolder() + L"\\Lumistrand.txt",
-                                      RoamingProgramFolder() + L"\\hiddenrestart"};
-    for (const std::wstring& path : leftovers) ASSERT_TRUE(FileWriteBytes(path, "x"));
-    CleanUp();
-    for (const std::wstring& path : leftovers) EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(GetFileAttributesW(RoamingProgramFolder().c_str()), INVALID_FILE_ATTRIBUTES) << "the emptied folder goes too";
-}
-
 }  // namespace

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "monitors/discovery.h"
-#include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "settings/settings.h"
 #include "testing/fakes/display_config_fake.h"
 #include "testing/program_state.h"
-#include "testing/sim/sim_model.h"
 
 namespace {
 
@@ -33,7 +30,6 @@ TEST(Identification, DevicePathsAndWmiNamesMeetInOneForm) {
         EXPECT_EQ(IdentificationForm(c.text, c.kind), c.form) << std::string(c.text.begin(), c.text.end());
     }
     EXPECT_EQ(ConnectorName(0x80000000u), L"internal LCD");
-    EXPECT_EQ(ConnectorName(7), L"");
     EXPECT_EQ(LookupManufacturer(L"FTL"), L"Fujitsu");  // the last of a list of codes
     for (const wchar_t* unknown : {L"del", L"DE", L"L D"}) EXPECT_EQ(LookupManufacturer(unknown), L"") << unknown;
 }
@@ -64,10 +60,9 @@ TEST(Identification, FillsWhatTheDisplayConfigurationKnowsAndFallsBack) {
     g_settings.known[4].mUID = L"5&2c8c0a2e&0&UID4352";
     MonitorEntry dell, codes, wine, foreign, missing;
     EXPECT_EQ(IdentifyMonitor(dell, L"\\\\.\\DISPLAY1"), L"DELL U2424H");
-    EXPECT_EQ(dell.connectionType, L"HDMI");
-    EXPECT_EQ(dell.deviceUid, L"DEL4065#5&2c8c0a2e&0&UID4352");
-    EXPECT_EQ(dell.vendorCode + L"|" + dell.productCode + L"|" + dell.manufacturerName + L"|" + dell.friendlyName,
-              L"DEL|4065|Dell|DELL U2424H");
+    EXPECT_EQ(dell.deviceUid + L"|" + dell.connectionType + L"|" + dell.vendorCode + L"|" + dell.productCode + L"|" +
+                  dell.manufacturerName + L"|" + dell.friendlyName,
+              L"DEL4065#5&2c8c0a2e&0&UID4352|HDMI|DEL|4065|Dell|DELL U2424H");
     EXPECT_EQ(g_settings.known[4].mUID, dell.deviceUid) << "a record of an older version is taken over";
 
     EXPECT_EQ(IdentifyMonitor(codes, L"\\\\.\\DISPLAY2"), L"DEL4065");
@@ -76,20 +71,6 @@ TEST(Identification, FillsWhatTheDisplayConfigurationKnowsAndFallsBack) {
     EXPECT_EQ(IdentifyMonitor(foreign, L"\\\\.\\DISPLAY4"), L"Projector");
     EXPECT_EQ(foreign.deviceUid, L"monitorDevicePath");
     EXPECT_EQ(IdentifyMonitor(missing, L"\\\\.\\DISPLAY5"), L"DISPLAY5");
-    EXPECT_EQ(missing.friendlyName, L"");
-}
-
-TEST(Identification, IdentifiedMonitorsBindTheirOwnKnownMonitors) {
-    ResetProgramState();
-    FakeDisplayConfigSet(L"\\\\.\\DISPLAY1", {5, kDellPath, L"DELL U2424H"});
-    FakeDisplayConfigSet(L"\\\\.\\DISPLAY2", {10, L"\\\\?\\DISPLAY#BNQ7F56#4&1a2b3c&0&UID5#{e6f07b5f}", L"BenQ PD3220U"});
-    DiscoverMonitors(false);
-    ASSERT_EQ(MonitorListRowCount(), 2);
-    EXPECT_EQ(MonitorListCell(0, kColumnName), L"DELLU2424H");
-    EXPECT_EQ(MonitorListCell(1, kColumnName), L"BenQPD3220U");
-    EXPECT_EQ(g_settings.known[0].mUID, L"DEL4065#5&2c8c0a2e&0&UID4352");
-    EXPECT_EQ(g_settings.known[1].mUID, L"BNQ7F56#4&1a2b3c&0&UID5");
-    MonitorListClear();
 }
 
 }  // namespace

@@ -13,15 +13,6 @@ struct Expected {
     ScreenRect rect;
 };
 
-struct RenderCase {
-    const char* name;
-    IconKind kind;
-    IconValues values;
-    std::int32_t size;
-    ColorRef brightnessColour;
-    std::vector<Expected> texts;
-};
-
 constexpr auto kPlain = FontQuality::NonAntialiased;
 constexpr auto kClear = FontQuality::ClearType;
 
@@ -29,7 +20,14 @@ TEST(IconRender, DecisionsForEveryEdgeOfTheNumbers) {
     Settings settings;
     settings.aliasing = 2;
     settings.ColorContrast = 0x00112233;
-    const RenderCase cases[] = {
+    const struct {
+        const char* name;
+        IconKind kind;
+        IconValues values;
+        std::int32_t size;
+        ColorRef brightnessColour;
+        std::vector<Expected> texts;
+    } cases[] = {
         {"99 keeps the font's width and the smoothing", IconKind::Brightness, {99}, 16, 0xFF,
          {{L"99", 20, 0, kClear, 0xFF, false, {0, 0, 16, 16}}}},
         {"100 is narrowed and unsmoothed", IconKind::Brightness, {100}, 16, 0xFF,
@@ -48,23 +46,19 @@ TEST(IconRender, DecisionsForEveryEdgeOfTheNumbers) {
         {"single number at 40", IconKind::Saturation, {100}, 40, 0xFF,
          {{L"100", 50, 14, kPlain, settings.ColorVibrance, false, {0, 0, 40, 40}}}},
     };
-    for (const RenderCase& c : cases) {
+    for (const auto& c : cases) {
         settings.ColorBrightness = c.brightnessColour;
         const IconDrawing drawing = IconDrawingFor(c.kind, c.values, L"Impact", c.size, settings);
         EXPECT_EQ(drawing.size, c.size) << c.name;
         ASSERT_EQ(drawing.texts.size(), c.texts.size()) << c.name;
         for (std::size_t i = 0; i < c.texts.size(); ++i) {
-            const IconText& got = drawing.texts[i];
-            const Expected& want = c.texts[i];
-            EXPECT_EQ(got.text, want.text) << c.name;
-            EXPECT_EQ(got.height, want.height) << c.name;
-            EXPECT_EQ(got.width, want.width) << c.name;
-            EXPECT_EQ(got.quality, want.quality) << c.name;
-            EXPECT_EQ(got.colour, want.colour) << c.name;
-            EXPECT_EQ(got.strikeOut, want.strikeOut) << c.name;
-            EXPECT_EQ(std::tie(got.rect.left, got.rect.top, got.rect.right, got.rect.bottom),
-                      std::tie(want.rect.left, want.rect.top, want.rect.right, want.rect.bottom))
-                << c.name;
+            const IconText& g = drawing.texts[i];
+            const Expected& w = c.texts[i];
+            EXPECT_EQ(std::tie(g.text, g.height, g.width, g.quality, g.colour, g.strikeOut, g.rect.left, g.rect.top,
+                               g.rect.right, g.rect.bottom),
+                      std::tie(w.text, w.height, w.width, w.quality, w.colour, w.strikeOut, w.rect.left, w.rect.top,
+                               w.rect.right, w.rect.bottom))
+                << c.name << " " << i;
         }
     }
 }

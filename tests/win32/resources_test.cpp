@@ -84,17 +84,15 @@ std::vector<UINT> IdsOf(int menuId) {
 }
 
 // German menus carry the English ones' commands in the same order; umlauts survive the
-// resource compiler; the list menu starts with the placeholder the program renames.
+// resource compiler.
 TEST(PopupMenus, BothLanguagesCarryTheSameCommands) {
     const std::vector<UINT> popup = {IDM_SHOW_PANEL,   IDM_SETTINGS,  IDM_ENTRY, IDM_TURN_OFF_MONITORS, IDM_RESCAN,
                                      IDM_VCP_CODES,    IDM_CHECK_UPDATE, IDM_HELP, IDM_UNINSTALL,      IDM_EXIT};
     EXPECT_EQ(IdsOf(IDM_POPUP_EN), popup);
     EXPECT_EQ(IdsOf(IDM_POPUP_DE), popup);
-    EXPECT_EQ(FirstSubmenuItems(IDM_POPUP_EN)[0].second, L"&Lumistrand 7.2\tC");
     const std::vector<UINT> list = {IDM_LIST_MONITOR_NAME, IDM_DIM_MONITOR, IDM_IGNORE_MONITOR, IDM_VCP_CODES};
     EXPECT_EQ(IdsOf(IDM_LIST_EN), list);
     EXPECT_EQ(IdsOf(IDM_LIST_DE), list);
-    EXPECT_EQ(FirstSubmenuItems(IDM_LIST_EN)[0].second, L"modifydummy");
     EXPECT_EQ(FirstSubmenuItems(IDM_LIST_DE)[2].second, L"Ger\u00e4t ignorieren (z.B. AV-Receiver) spart 100 ms");
 }
 

@@ -26,6 +26,11 @@ SettingsPairs ReadAll(const std::wstring& path) {
     return pairs;
 }
 
+bool Write(const std::wstring& path, const SettingsPairs& pairs, bool hideOnDesktop) {
+    std::uint32_t error = 0;
+    return SettingsFileWrite(path, pairs, hideOnDesktop, error);
+}
+
 class SettingsFileTest : public testing::Test {
 protected:
     void SetUp() override {
