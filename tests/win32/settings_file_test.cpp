@@ -53,11 +53,6 @@ protected:
     std::wstring folder_, file_, desktopFile_ = L"\\nothing";
 };
 
-bool Write(const std::wstring& path, const SettingsPairs& pairs, bool hideOnDesktop) {
-    std::uint32_t error = 0;
-    return SettingsFileWrite(path, pairs, hideOnDesktop, error);
-}
-
 TEST_F(SettingsFileTest, ExactBytesAndARoundTripOfEscapedAndWideText) {
     ASSERT_TRUE(Write(file_, {{L"ColorBrightness", L"008000FF"}, {L"verify", L"N"}}, false));
     std::string bytes = FileBytes(file_);
