@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/later_subsystems.h"
 #include "app/monitor_memory.h"
 #include "app/restart_marker.h"
 #include "app/settings_saving.h"
@@ -13,13 +14,16 @@
 #include "monitors/monitor_table.h"
 #include "platform/clock.h"
 #include "platform/main_window.h"
+#include "platform/message_box.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "settings/texts.h"
 
 namespace {
 
 constexpr std::uint32_t kValuesRestoredMs = 5000;
+constexpr wchar_t kExitQuestionValue[] = L"{D353CF42-628D-401F-B6B0-478DAB0F424C}";
 
 ExitFlags g_exit;
 
@@ -35,9 +39,11 @@ void SaveForExit() {
 
 const ExitFlags& ExitState() { return g_exit; }
 
-void ExitRequestRestart(bool hidden) {
+bool ExitRequestRestart(bool hidden) {
+    if (g_exit.restartRequested || g_exit.ended) return false;
     g_exit.restartRequested = true;
     g_exit.hiddenRestart = hidden;
+    return true;
 }
 
 void ExitRequestQuiet() { g_exit.quietExit = true; }
@@ -48,6 +54,14 @@ void ExitResetState() { g_exit = ExitFlags{}; }
 
 bool ExitNeedsConfirmation(std::intptr_t kind) {
     return !g_exit.quietExit && !g_exit.restartRequested && kind != kExitConfigurationCheck;
+}
+
+bool ExitConfirmed() {
+    if (g_exit.confirming) return false;
+    g_exit.confirming = true;
+    const bool ok = MessageBoxAskOnce(L"Lumistrand 7.2", UiText(TextId::ConfirmExit), kExitQuestionValue);
+    g_exit.confirming = false;
+    return ok && !g_exit.ended;
 }
 
 void CompareMonitorConfiguration(bool panelWasVisible) {
@@ -70,6 +84,7 @@ void CompareMonitorConfiguration(bool panelWasVisible) {
 }
 
 bool FinishExit(std::intptr_t kind, bool panelWasVisible) {
+    if (g_exit.ended) return false;
     // A monitor that was switched back on may come up with other values: the check's pass
     // reads them without remembering them, so that the remembered ones can be written back.
     const bool check = kind == kExitConfigurationCheck;
@@ -93,5 +108,24 @@ bool FinishExit(std::intptr_t kind, bool panelWasVisible) {
     if (kind != kExitWithoutSaving) SaveForExit();
     if (g_exit.restartRequested && !g_exit.sessionEnding) MarkHiddenRestart(g_exit.hiddenRestart);
     RemoveNotificationIcons();
+    g_exit.ended = true;
+    return true;
+}
+
+bool QueryEndSession() {
+    if (!g_monitors.cloneMode) RestoreOnShutdown();
+    const std::int32_t selected = g_monitors.selectedMonitor;
+    EndFullScreenTriggers();
+    g_monitors.selectedMonitor = selected;
+    return g_settings.restorevalues;
+}
+
+bool EndSession() {
+    if (g_exit.ended || !g_settings.restorevalues) return false;
+    g_exit.quietExit = true;
+    g_exit.sessionEnding = true;
+    g_exit.restartRequested = false;
+    SaveForExit();
+    g_exit.ended = true;
     return true;
 }

@@ -7,6 +7,7 @@
 #include "platform/main_window_handle_win32.h"
 #include "platform/owners_win32.h"
 #include "platform/requests.h"
+#include "settings/settings.h"
 
 namespace {
 constexpr int kSuccessorAttempts = 20;
@@ -19,9 +20,14 @@ UniqueHandle g_instanceMutex;
 
 void RestartProgram() {
     HWND window = MainWindowHandle();
-    ExitRequestRestart(window == nullptr || !IsWindowVisible(window));
+    if (!ExitRequestRestart(window == nullptr || !IsWindowVisible(window))) return;
     HideControlPanel();
     if (window != nullptr) PostMessageW(window, WM_COMMAND, kCommandExit, kExitRestart);
+}
+
+void ShowSettingsAfterRestart(bool keepClosed) {
+    g_settings.showsettings = !keepClosed;
+    RestartProgram();
 }
 
 void RequestRestart() { RestartProgram(); }

@@ -12,6 +12,7 @@
 #include "app/midnight_guard.h"
 #include "app/monitor_memory.h"
 #include "app/pending_line.h"
+#include "app/periodic_work.h"
 #include "app/restart.h"
 #include "app/restart_marker.h"
 #include "app/settings_saving.h"
@@ -21,6 +22,7 @@
 #include "app/timer_table.h"
 #include "commands/monitor_limits.h"
 #include "log/event_log.h"
+#include "monitors/monitor_list.h"
 #include "monitors/monitor_list_win32.h"
 #include "platform/main_window.h"
 #include "platform/main_window_handle_win32.h"
@@ -38,10 +40,6 @@ namespace {
 constexpr std::uint32_t kNoDevice = static_cast<std::uint32_t>(-1);
 constexpr std::size_t kSettingsPathMax = 519;
 
-const GUID kPowerSourceChange = {0x5D3E9A59, 0xE9D5, 0x4B00, {0xA6, 0xBD, 0xFF, 0x34, 0xFF, 0x51, 0x65, 0x48}};
-const GUID kPowerSavingChange = {0xE00958C0, 0xC213, 0x4ACE, {0xAC, 0x77, 0xFE, 0xCC, 0xED, 0x2E, 0xEE, 0xA5}};
-const GUID kMonitorPowerOn = {0x02731015, 0x4510, 0x4526, {0x99, 0xE6, 0xE5, 0xA1, 0x7E, 0xBD, 0x1A, 0xEA}};
-
 HACCEL g_accelerators = nullptr;
 
 bool StartedFromStartupFolder() {
@@ -58,6 +56,10 @@ bool StartedFromStartupFolder() {
 }
 
 }  // namespace
+
+const GUID kPowerSourceChange = {0x5D3E9A59, 0xE9D5, 0x4B00, {0xA6, 0xBD, 0xFF, 0x34, 0xFF, 0x51, 0x65, 0x48}};
+const GUID kPowerSavingChange = {0xE00958C0, 0xC213, 0x4ACE, {0xAC, 0x77, 0xFE, 0xCC, 0xED, 0x2E, 0xEE, 0xA5}};
+const GUID kMonitorPowerOn = {0x02731015, 0x4510, 0x4526, {0x99, 0xE6, 0xE5, 0xA1, 0x7E, 0xBD, 0x1A, 0xEA}};
 
 // The executable's folder becomes the current directory; the settings file lies beside it.
 void EnterProgramFolder() {
@@ -247,6 +249,7 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     // has filled the table; before it every row would miss and no limit would hold.
     ApplyMonitorLimits();
     CreateTooltipsAndIcons();
+    NoteMonitorsFoundAtStart(MonitorListRowCount() > 0);
     RestoreRememberedValues(RestoreMoment::Startup);
     SubmitCommandLine(PendingLine(), kOriginStartup);
 

@@ -1,13 +1,15 @@
 #include "app/timer_table.h"
 
 #include "app/exit_path.h"
+#include "app/later_subsystems.h"
 #include "app/main_window_work.h"
+#include "app/periodic_work.h"
+#include "app/restart.h"
 #include "commands/vcp_message_box.h"
 #include "log/event_log.h"
 #include "monitors/brightness.h"
 #include "platform/main_window.h"
 #include "platform/panel_window.h"
-#include "platform/requests.h"
 #include "res/resource.h"
 #include "tray/balloon.h"
 
@@ -21,8 +23,7 @@ constexpr wchar_t kMonitorOnCheck[] = L"MONITOR_POWER_ON ON 20 seconds ago -> no
 
 template <const wchar_t* reason>
 void RestartForSystemEvent() {
-    LogEvent(static_cast<std::uint32_t>(-1), -1, reason, kLogNoOutcome, nullptr);
-    RequestRestart();
+    RestartLogged(reason);
 }
 
 template <const wchar_t* reason>
@@ -32,13 +33,13 @@ void CheckConfigurationForSystemEvent() {
 }
 
 constexpr MainWindowTimer kTimers[] = {
-    {kTimerInputRepeat, 200, false, nullptr},
-    {kTimerHalfSecond, 500, false, nullptr},
+    {kTimerInputRepeat, 200, false, InputRepeatTick},
+    {kTimerHalfSecond, 500, false, HalfSecondWork},
     {kTimerFullScreen, 1000, false, nullptr},
     {kTimerHiddenIconCheck, 5000, false, nullptr},
-    {kTimerTenSeconds, 10000, false, nullptr},
-    {kTimerUpdateCheck, 12000, true, nullptr},
-    {kTimerDuplicateNotice, 15000, true, nullptr},
+    {kTimerTenSeconds, 10000, false, TenSecondWork},
+    {kTimerUpdateCheck, 12000, true, AutomaticUpdateCheck},
+    {kTimerDuplicateNotice, 15000, true, DuplicateModeNotice},
     {kTimerBalloonHide, 0, true, HideNotification},
     {kTimerResumeRestart, 0, true, RestartForSystemEvent<kResumeRestart>},
     {kTimerAudioReattach, 0, true, nullptr},

@@ -1,41 +1,51 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
-#include <shlwapi.h>
+#include <windowsx.h>
+#include <wtsapi32.h>
+
+#include <atomic>
 
 #include "app/control_panel_refresh.h"
 #include "app/exit_path.h"
 #include "app/forwarding.h"
+#include "app/later_subsystems.h"
 #include "app/main_window_win32.h"
 #include "app/main_window_work.h"
+#include "app/menu_commands.h"
 #include "app/pending_line.h"
 #include "app/restart.h"
 #include "app/start_facts.h"
 #include "app/startup_steps.h"
 #include "app/submit.h"
+#include "app/system_events.h"
 #include "app/timer_table.h"
 #include "commands/vcp_message_box.h"
 #include "log/event_log.h"
+#include "monitors/known_monitors.h"
 #include "monitors/monitor_list.h"
+#include "monitors/monitor_table.h"
 #include "monitors/monitor_list_win32.h"
 #include "monitors/pending_requests.h"
 #include "platform/main_window.h"
 #include "platform/main_window_handle_win32.h"
-#include "platform/notify_icon.h"
 #include "res/resource.h"
-#include "settings/texts.h"
+#include "settings/settings.h"
 #include "settings/ui_language.h"
+#include "tray/balloon.h"
 #include "tray/icon_set.h"
 #include "tray/panel_placement.h"
 
 namespace {
 
 constexpr std::uint32_t kNoDevice = static_cast<std::uint32_t>(-1);
-const wchar_t kExitQuestionValue[] = L"{D353CF42-628D-401F-B6B0-478DAB0F424C}";
 // wParam: the row; lParam: kClickChecked and kClickCtrlShift.
 constexpr UINT kMessagePowerClick = WM_APP + 1;
 constexpr LPARAM kClickChecked = 1;
 constexpr LPARAM kClickCtrlShift = 2;
+
+std::atomic<bool> g_popupMenuOpen = false;
+std::int32_t g_listMenuRow = -1;  // the row the list menu was opened for
 
 LRESULT OnCopyData(const COPYDATASTRUCT* data) {
     if (data == nullptr) return FALSE;
@@ -46,25 +56,95 @@ LRESULT OnCopyData(const COPYDATASTRUCT* data) {
     return TRUE;
 }
 
-bool ConfirmExit(HWND window) {
-    static bool asking = false;
-    if (asking) return false;
-    asking = true;
-    const int answer = SHMessageBoxCheckW(window, UiText(TextId::ConfirmExit), L"Lumistrand 7.2", MB_OKCANCEL | MB_ICONQUESTION, IDOK,
-                                          kExitQuestionValue);
-    asking = false;
-    return answer == IDOK;
-}
-
 void OnExitCommand(HWND window, std::intptr_t kind) {
     const bool panelWasVisible = IsWindowVisible(window) != 0;
     if (kind != kExitConfigurationCheck) HideControlPanel();
-    if (ExitNeedsConfirmation(kind) && !ConfirmExit(window)) return;
+    if (ExitNeedsConfirmation(kind) && !ExitConfirmed()) return;
     if (!FinishExit(kind, panelWasVisible)) return;
     if (HookThreadId() != 0) PostThreadMessageW(HookThreadId(), WM_COMMAND, kCommandExit, 0);
     CloseInstanceMutex();
     MainWindowDetach();
     DestroyWindow(window);
+}
+
+void OnEndSession(HWND window, WPARAM ending) {
+    if (ending == FALSE || !EndSession()) return;
+    MainWindowDetach();
+    DestroyWindow(window);
+}
+
+// After the menu closes, WM_NULL lets a later click elsewhere close a menu as it should.
+void TrackMenu(HWND window, HMENU popup, POINT at) {
+    SetForegroundWindow(window);
+    const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0 ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+    TrackPopupMenu(popup, align | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
+    PostMessageW(window, WM_NULL, 0, 0);
+}
+
+HMENU LoadMenuFor(int english, int german) {
+    return LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(UiIsGerman() ? german : english));
+}
+
+void OpenPopupMenu(HWND window, POINT at) {
+    if (!g_monitors.cloneMode) HideNotification();
+    HMENU menu = LoadMenuFor(IDM_POPUP_EN, IDM_POPUP_DE);
+    if (menu == nullptr) return;
+    HMENU popup = GetSubMenu(menu, 0);
+    SetMenuDefaultItem(popup, IDM_SHOW_PANEL, FALSE);
+    TrackMenu(window, popup, at);
+    DestroyMenu(menu);
+}
+
+void OpenListMenu(HWND window, std::int32_t row) {
+    if (g_monitors.cloneMode || row < 0 || row >= MonitorListRowCount()) return;
+    MonitorListSelect(row);
+    HMENU menu = LoadMenuFor(IDM_LIST_EN, IDM_LIST_DE);
+    if (menu == nullptr) return;
+    HMENU popup = GetSubMenu(menu, 0);
+    const std::wstring name = ListMenuNameEntry(row);
+    ModifyMenuW(popup, IDM_LIST_MONITOR_NAME, MF_BYCOMMAND | MF_STRING, IDM_LIST_MONITOR_NAME, name.c_str());
+    if (const KnownMonitor* known = KnownMonitorOf(g_monitors.entries[row])) {
+        CheckMenuItem(popup, IDM_DIM_MONITOR, MF_BYCOMMAND | (known->Dim != 0 ? MF_CHECKED : MF_UNCHECKED));
+        CheckMenuItem(popup, IDM_IGNORE_MONITOR, MF_BYCOMMAND | (known->ignoremonitor != 0 ? MF_CHECKED : MF_UNCHECKED));
+    }
+    g_listMenuRow = row;
+    POINT at{};
+    GetCursorPos(&at);
+    TrackMenu(window, popup, at);
+    DestroyMenu(menu);
+}
+
+// The pointer goes back where it was when Esc arrived: hiding the panel must not move it.
+void HidePanelKeepingPointer() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    HideControlPanel();
+    Sleep(100);
+    SetCursorPos(pointer.x, pointer.y);
+}
+
+void OnActivate(WPARAM state, HWND activated) {
+    if (LOWORD(state) != WA_INACTIVE || !g_settings.autocloseflag) return;
+    if (HookThreadId() != 0 && g_settings.usemousehook && activated != nullptr &&
+        KeepsPanelOpen(reinterpret_cast<std::uintptr_t>(activated)))
+        return;
+    HideControlPanel();
+}
+
+PowerSetting PowerSettingOf(const GUID& setting) {
+    if (IsEqualGUID(setting, kPowerSourceChange)) return PowerSetting::PowerSource;
+    if (IsEqualGUID(setting, kPowerSavingChange)) return PowerSetting::PowerSaving;
+    return IsEqualGUID(setting, kMonitorPowerOn) ? PowerSetting::MonitorPower : PowerSetting::Other;
+}
+
+LRESULT OnPowerBroadcast(WPARAM event, LPARAM lParam) {
+    if (event == PBT_APMRESUMEAUTOMATIC) {
+        OnResumeFromSleep();
+    } else if (event == PBT_POWERSETTINGCHANGE && lParam != 0) {
+        const auto& setting = *reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam);
+        OnPowerSettingChange(PowerSettingOf(setting.PowerSetting), setting.DataLength > 0 ? setting.Data[0] : 0);
+    }
+    return TRUE;
 }
 
 void OnRunLine(std::intptr_t lParam) {
@@ -77,6 +157,17 @@ void OnRunLine(std::intptr_t lParam) {
 // The pass a click starts rebuilds the list's items, which the list view must not see
 // happen inside its own notification; so the click is posted and handled afterwards.
 void OnMonitorListNotify(HWND window, const NMHDR& header) {
+    if (header.code == NM_RCLICK) {
+        const std::int32_t row = reinterpret_cast<const NMITEMACTIVATE&>(header).iItem;
+        if (row >= 0) {
+            OpenListMenu(window, row);
+        } else {
+            POINT at{};
+            GetCursorPos(&at);
+            OpenPopupMenu(window, at);
+        }
+        return;
+    }
     if (header.code != LVN_ITEMCHANGED) return;
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
     if (!MonitorListViewOnItemChanged(change)) return;
@@ -94,16 +185,13 @@ void TurnOffAllMonitors() {
     SendMessageTimeoutW(HWND_BROADCAST, WM_SYSCOMMAND, SC_MONITORPOWER, kMonitorPowerOff, SMTO_ABORTIFHUNG, 1000, nullptr);
 }
 
-// Explorer started anew and knows none of the icons: the restart adds them again.
-void OnTaskbarCreated() {
-    LogEvent(kNoDevice, -1, L"TaskbarCreated message received -> restart Lumistrand after 5 seconds", kLogNoOutcome,
-             nullptr);
-    MainWindowSetTimer(kTimerTaskbarRestart, 5000);
-}
-
 // Version-4 callbacks: the event in the low word of lParam, the icon's id in the high word.
-void OnIconMessage(UINT message, LPARAM lParam) {
+void OnIconMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const UINT event = LOWORD(lParam);
+    if (event == WM_CONTEXTMENU) {
+        OpenPopupMenu(window, {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
+        return;
+    }
     if (event != NIN_SELECT && event != NIN_KEYSELECT) return;
     IconSelected(message, HIWORD(lParam));
     ShowSelectedMonitor();
@@ -118,6 +206,7 @@ void OnTimer(HWND window, UINT_PTR id) {
 }
 
 bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    g_popupMenuOpen = false;
     switch (LOWORD(wParam)) {
         case kCommandRunLine:
             OnRunLine(lParam);
@@ -130,17 +219,19 @@ bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             ShowControlPanel();
             return true;
         case kCommandHidePanel:
-            HideControlPanel();
+            HidePanelKeepingPointer();
             return true;
         case IDM_TURN_OFF_MONITORS:
             TurnOffAllMonitors();
             return true;
         default:
-            return false;
+            return RunMenuCommand(LOWORD(wParam), g_listMenuRow);
     }
 }
 
 }  // namespace
+
+bool PopupMenuIsOpen() { return g_popupMenuOpen; }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == NotifyIconTaskbarCreatedMessage()) {
@@ -148,7 +239,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     }
     if (message >= kIconMessageFirst && message <= kIconMessageLast) {
-        OnIconMessage(message, lParam);
+        OnIconMessage(window, message, wParam, lParam);
         return 0;
     }
     switch (message) {
@@ -159,6 +250,45 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_CLOSE:
             HideControlPanel();
+            return 0;
+        case WM_SIZE:
+            OnClientHeight(HIWORD(lParam));
+            break;
+        case WM_ACTIVATE:
+            OnActivate(wParam, reinterpret_cast<HWND>(lParam));
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_QUERYENDSESSION:
+            if (QueryEndSession()) return TRUE;
+            break;
+        case WM_ENDSESSION:
+            OnEndSession(window, wParam);
+            return 0;
+        case WM_DISPLAYCHANGE:
+            OnDisplayChange();
+            break;
+        case WM_NCHITTEST: {
+            // The borderless panel can be dragged by any empty spot.
+            const LRESULT hit = DefDlgProcW(window, message, wParam, lParam);
+            return hit == HTCLIENT ? HTCAPTION : hit;
+        }
+        case WM_NCRBUTTONUP:
+            if (wParam != HTCAPTION) break;
+            OpenPopupMenu(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_ENTERMENULOOP:
+        case WM_EXITMENULOOP:
+            if (wParam != FALSE) g_popupMenuOpen = message == WM_ENTERMENULOOP;
+            break;
+        case WM_POWERBROADCAST:
+            return OnPowerBroadcast(wParam, lParam);
+        case WM_WTSSESSION_CHANGE:
+            OnSessionChange(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
             return 0;
         case WM_COPYDATA:
             return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));

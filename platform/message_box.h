@@ -5,3 +5,6 @@
 
 // Blocks until the user closes the box; warning adds the warning icon.
 void MessageBoxShow(const std::wstring& title, const std::wstring& text, bool warning);
+// OK/Cancel with the question icon that offers not to ask again; valueName keeps that
+// choice. True when the answer is OK (also when the user chose earlier not to be asked).
+bool MessageBoxAskOnce(const std::wstring& title, const std::wstring& text, const wchar_t* valueName);

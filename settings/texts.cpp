@@ -15,6 +15,10 @@ struct TextPair {
 constexpr TextPair kTexts[] = {
     {TextId::RequiresWindows7, L"Lumistrand requires at least Windows 7", L"Lumistrand erfordert mindestens Windows 7"},
     {TextId::ConfirmExit, L"Do you really want to terminate Lumistrand ?", L"Wollen Sie Lumistrand wirklich beenden ?"},
+    {TextId::DuplicateModeNotice,
+     L"Hiding monitor-icons works only in extended display mode,\nso change in windows-settings duplicate displays to extend.",
+     L"Monitor-Symbole ausblenden geht nur im erweiterten Anzeigemodus,\nstellen Sie in den Windows-Einstellungen Anzeigen erweitern ein."},
+    {TextId::ListMenuShownAs, L"%ls  is shown as  %ls  ->  Change?", L"%ls  wird angezeigt als  %ls  ->  \u00c4ndern?"},
     {TextId::VcpTableCodeRefused, L"%ls\n%ls\n%ls 0x%02X is a table-VCP-code,\nneeds a data block, not supported-> Error!",
      L"%ls\n%ls\n%ls 0x%02X ist ein table-VCP-code,\nbraucht Datenblock, nicht unterst\u00fctzt-> Error!"},
     {TextId::VcpReadResult, L"getVCP 0x%02X\n%ls\n%ls\ncurrent value (decimal)  %d\nmaximum value (decimal)  %d",

@@ -5,6 +5,8 @@
 enum class TextId {
     RequiresWindows7,
     ConfirmExit,
+    DuplicateModeNotice,
+    ListMenuShownAs,      // printf pattern: display name, the user's name for it
     VcpTableCodeRefused,  // printf pattern: monitor, code name, command word, code
     VcpReadResult,        // printf pattern: code, monitor, code name, current, maximum
     VcpReadFailed,        // printf pattern: monitor, code name, code

@@ -2,7 +2,9 @@
 
 #include "app/exit_path.h"
 #include "app/pending_line.h"
+#include "app/periodic_work.h"
 #include "app/start_facts.h"
+#include "app/system_events.h"
 #include "commands/interpreter.h"
 #include "log/event_log.h"
 #include "monitors/brightness.h"
@@ -21,6 +23,8 @@ void ResetProgramState() {
     g_monitors = MonitorTable{};
     g_start = StartFacts{};
     ExitResetState();
+    SystemEventsReset();
+    PeriodicWorkReset();
     SetPendingLine({});
     MonitorListClear();
     UiLanguageSet(0);

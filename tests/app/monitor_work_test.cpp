@@ -107,16 +107,6 @@ TEST_F(MonitorWorkTest, RestoreWritesWhatWasRememberedAndKeepsTheSelection) {
     EXPECT_EQ(Sim(1, kBrightness), 60u);
 }
 
-TEST_F(MonitorWorkTest, OnlyAnUnrequestedExitAsks) {
-    EXPECT_TRUE(ExitNeedsConfirmation(kExitWithoutSaving));
-    EXPECT_FALSE(ExitNeedsConfirmation(kExitConfigurationCheck));
-    ExitRequestRestart(false);
-    EXPECT_FALSE(ExitNeedsConfirmation(kExitRestart));
-    ExitResetState();
-    ExitRequestQuiet();
-    EXPECT_FALSE(ExitNeedsConfirmation(kExitUser));
-}
-
 TEST_F(MonitorWorkTest, ConfigurationCheckWithTheSameMonitorsStaysAndWritesBackWhatTheyForgot) {
     g_settings.restorevalues = true;
     Remember(0, 30, 40);

@@ -84,7 +84,6 @@ const LineCase kLines[] = {
     {L"w", 0, {}},
 };
 
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 BOOL CALLBACK CollectText(HWND child, LPARAM texts) {
     wchar_t text[512] = {};
@@ -115,7 +114,7 @@ TEST_F(CommandLineE2e, EachLineExitsWithItsCodeAndCausesExactlyItsMonitorTraffic
     constexpr DWORD kQuietMs = 300;
     DWORD exitCode = 0;
     for (const LineCase& c : kLines) {
-        SCOPED_TRACE(Narrow(c.line));
+        SCOPED_TRACE(Narrowed(c.line));
         const SecondStartResult result = SecondStartWithCalls(sandbox_, c.line, kQuietMs);
         EXPECT_TRUE(result.ended) << "second start did not end";
         EXPECT_EQ(result.exitCode, c.exitCode);
@@ -133,7 +132,7 @@ TEST_F(CommandLineE2e, EachLineExitsWithItsCodeAndCausesExactlyItsMonitorTraffic
             ASSERT_NE(box, nullptr) << "no message box";
             std::wstring texts;
             EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts));
-            EXPECT_NE(texts.find(c.box), std::wstring::npos) << Narrow(texts);
+            EXPECT_NE(texts.find(c.box), std::wstring::npos) << Narrowed(texts);
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
         ASSERT_FALSE(ProgramWaitForExit(first_, 0, exitCode)) << "the running instance ended";

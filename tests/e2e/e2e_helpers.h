@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "testing/wine/e2e_harness_win32.h"
@@ -89,11 +90,31 @@ inline std::string FileBytes(const std::wstring& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+// A UTF-16 LE file such as the event log, without its byte-order mark.
+inline std::wstring Utf16FileText(const std::wstring& path) {
+    const std::string bytes = FileBytes(path);
+    std::wstring text;
+    for (size_t i = bytes.rfind("\xFF\xFE", 0) == 0 ? 2 : 0; i + 1 < bytes.size(); i += 2)
+        text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    return text;
+}
+
 inline bool FileWriteBytes(const std::wstring& path, const std::string& bytes) {
     std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(file);
 }
+
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+// A settings file holding these keys, as the program writes them.
+inline std::string SettingsText(const Keys& keys) {
+    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings Lumistrand=\"7.2\">\r\n";
+    for (const auto& [key, value] : keys) text += "  <set " + key + "=\"" + value + "\"></set>\r\n";
+    return text + "</settings>\n";
+}
+
+inline std::string Narrowed(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 inline std::wstring RoamingProgramFolder() {
     wchar_t roaming[MAX_PATH] = {};
@@ -129,6 +150,21 @@ inline SecondStartResult SecondStartWithCalls(const E2eSandbox& sandbox, const s
     SimLogWaitQuiet(sandbox.simLog, quietMs);
     result.calls = SimValueCalls(sandbox.simLog, before);
     return result;
+}
+
+// The main window of a process other than the one that owned previous (null: none), once that
+// process is ready; next owns it.
+inline HWND WaitForSuccessor(HWND previous, ProgramProcess& next) {
+    DWORD before = 0, now = 0;
+    GetWindowThreadProcessId(previous, &before);
+    for (int wait = 0; wait < 300; ++wait, Sleep(100)) {
+        HWND window = FindWindowW(L"Lumistrand class 7.2", nullptr);
+        if (window == nullptr || GetWindowThreadProcessId(window, &now) == 0 || now == before) continue;
+        next.processId = now;
+        next.process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, now);
+        return next.process != nullptr && WaitForInputIdle(next.process, 30000) == 0 ? window : nullptr;
+    }
+    return nullptr;
 }
 
 // Asks the running instance to quit and waits for its end (the exit path saves the settings).

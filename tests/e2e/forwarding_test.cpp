@@ -129,17 +129,9 @@ TEST_F(Forwarding, SecondStartsDeliverTheLineAskForThePanelRunShellEscapesAndGiv
 // is the running instance every later start talks to.
 TEST_F(Forwarding, FirstStartWithAQueryLeavesAHiddenSuccessorThatServesLaterStarts) {
     EXPECT_EQ(SecondStart(L"b 41 d", 60000), 41u);
-    HWND successor = nullptr;
-    for (int wait = 0; wait < 200 && successor == nullptr; ++wait) {
-        successor = FindWindowW(kClass, nullptr);
-        if (successor == nullptr) Sleep(100);
-    }
-    ASSERT_NE(successor, nullptr) << "no successor took over";
     ProgramProcess running;  // ends it should the test stop early
-    GetWindowThreadProcessId(successor, &running.processId);
-    running.process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, running.processId);
-    ASSERT_NE(running.process, nullptr);
-    ASSERT_EQ(WaitForInputIdle(running.process, 30000), 0u);
+    HWND successor = WaitForSuccessor(nullptr, running);
+    ASSERT_NE(successor, nullptr) << "no successor took over";
     EXPECT_FALSE(IsWindowVisible(successor));
     HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, kMutex);
     EXPECT_NE(mutex, nullptr);

@@ -12,8 +12,6 @@
 
 namespace {
 
-std::string Narrowed(const std::wstring& text) { return std::string(text.begin(), text.end()); }
-
 // A POSIX time zone in which it is 00:00 now, hh:mm behind UTC; when the minute is nearly over,
 // the next one is waited for, so that a start has the rest of it.
 std::string ZoneAtMidnight() {

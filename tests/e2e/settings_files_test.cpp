@@ -13,8 +13,6 @@
 
 namespace {
 
-using Keys = std::vector<std::pair<std::string, std::string>>;
-
 // The keys of the lines "  <set key="value"></set>" in file order; a line between the root's
 // start and end that has another shape gives the key "<malformed>".
 Keys KeysOf(const std::string& bytes) {
@@ -40,14 +38,6 @@ std::string ValueOf(const Keys& keys, const std::string& key) {
         if (name == key) return value;
     return "<absent>";
 }
-
-std::string SettingsText(const Keys& keys) {
-    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings Lumistrand=\"7.2\">\r\n";
-    for (const auto& [key, value] : keys) text += "  <set " + key + "=\"" + value + "\"></set>\r\n";
-    return text + "</settings>\n";
-}
-
-std::string Narrowed(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 class SettingsFilesE2e : public ::testing::Test {
 protected:
@@ -112,11 +102,8 @@ TEST_F(SettingsFilesE2e, ValuesChangedBesideTheExeAreUsedAndKeptAndTheLogIsWritt
     ProgramKill(first_);
 
     // UTF-16 LE with its mark and header, then lines of this process in start-up order.
-    const std::string bytes = FileBytes(logFile_);
-    ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE") << "no UTF-16 LE log";
-    std::wstring text;
-    for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-        text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    ASSERT_EQ(FileBytes(logFile_).substr(0, 2), "\xFF\xFE") << "no UTF-16 LE log";
+    const std::wstring text = Utf16FileText(logFile_);
     const std::wstring header = L"Process identifier,  time,  monitorname,  command,  or some other information\r\n\r\n";
     ASSERT_EQ(text.rfind(header, 0), 0u);
     EXPECT_TRUE(text.ends_with(L"\r\n"));

@@ -7,9 +7,7 @@
 
 #include <vector>
 
-#include "app/forwarding.h"
 #include "app/main_window_win32.h"
-#include "app/pending_line.h"
 #include "app/start_facts.h"
 #include "monitors/monitor_list.h"
 #include "platform/control_panel.h"
@@ -178,18 +176,6 @@ TEST_F(MainWindowTest, MonitorListMirrorsTheRowsAndOnlyTheUsersTickReachesThePow
     EXPECT_TRUE(ViewChecked(0));
     MonitorListClear();
     EXPECT_EQ(Send(LVM_GETITEMCOUNT, 0, 0, IDC_MONITOR_LIST), 0);
-}
-
-// Running the line and answering the second start: host tests of RunPendingLine, and the
-// end-to-end forwarding tests.
-TEST_F(MainWindowTest, TakesOnlyAFullBlock) {
-    const ForwardedBlock block = MakeForwardedBlock(L"b 10 ; c 20");
-    COPYDATASTRUCT copy{0, 100, const_cast<char16_t*>(block.data())};
-    EXPECT_EQ(SendMessageW(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy)), FALSE);
-    EXPECT_EQ(PendingLine()[0], L'\0');
-    copy.cbData = kForwardedBlockBytes;
-    EXPECT_EQ(SendMessageW(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy)), TRUE);
-    EXPECT_STREQ(PendingLine(), L"b 10 ; c 20");
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+#include "app/later_subsystems.h"
+
+void ShowSettingsDialog(std::int32_t) {}
+bool SettingsDialogIsOpen() { return false; }
+void ShowVcpExplorer() {}
+void CheckForUpdate(bool) {}
+void UninstallProgram() {}
+void ShowMonitorDialog(std::int32_t) {}
+void DimCheck() {}
+void RestoreOnShutdown() {}
+void EndFullScreenTriggers() {}
+void RunTimedCommandLines() {}
+void TransferAmbientBrightness() {}
+void InputRepeatTick() {}
+void RotateSelectedDisplay() {}
+void HidePanelTooltipAwayFromList() {}
+void SelectMonitorUnderPointer() {}
+bool KeepsPanelOpen(std::uintptr_t) { return false; }

@@ -1,0 +1,21 @@
+// Entry points of subsystems that are built later. Each is called at its place and does
+// nothing until the work named beside it fills it in.
+#pragma once
+#include <cstdint>
+
+void ShowSettingsDialog(std::int32_t page);          // settings dialog: opens on page, or to the front
+bool SettingsDialogIsOpen();                         // settings dialog
+void ShowVcpExplorer();                              // VCP explorer window
+void CheckForUpdate(bool interactive);               // update check
+void UninstallProgram();                             // uninstall
+void ShowMonitorDialog(std::int32_t row);            // monitor dialog (name, dimming, brightness code)
+void DimCheck();                                     // dimming after inactivity
+void RestoreOnShutdown();                            // dimming: undimmed values kept for the next start
+void EndFullScreenTriggers();                        // full-screen triggers: values put back
+void RunTimedCommandLines();                         // timed command lines
+void TransferAmbientBrightness();                    // ambient-sensor brightness transfer
+void InputRepeatTick();                              // hook thread's input repeat
+void RotateSelectedDisplay();                        // control panel: display rotation
+void HidePanelTooltipAwayFromList();                 // control panel: its tooltips
+void SelectMonitorUnderPointer();                    // control panel: autoselect
+bool KeepsPanelOpen(std::uintptr_t activatedWindow);  // settings, dimming, power-off and help windows

@@ -1,0 +1,76 @@
+#include "app/menu_commands.h"
+
+#include <cstdio>
+
+#include "app/control_panel_refresh.h"
+#include "app/later_subsystems.h"
+#include "app/restart.h"
+#include "monitors/known_monitors.h"
+#include "monitors/monitor_list.h"
+#include "monitors/monitor_table.h"
+#include "platform/instance.h"
+#include "platform/requests.h"
+#include "res/resource.h"
+#include "settings/settings.h"
+#include "settings/texts.h"
+
+namespace {
+
+constexpr std::int32_t kSettingsPageMenuEntries = 3;
+
+KnownMonitor* KnownMonitorAtRow(std::int32_t row) {
+    if (row < 0 || row >= MonitorListRowCount() || row >= kMonitorCount) return nullptr;
+    return KnownMonitorOf(g_monitors.entries[row]);
+}
+
+void Rescan() { RestartLogged(L"rescan monitors -> restart Lumistrand"); }
+
+// The ignored monitor is left out of every pass, which only a fresh start sets up.
+void ToggleIgnoreMonitor(std::int32_t row) {
+    KnownMonitor* known = KnownMonitorAtRow(row);
+    if (known == nullptr) return;
+    known->ignoremonitor = known->ignoremonitor != 0 ? 0 : 1;
+    RestartLogged(known->ignoremonitor != 0 ? L"ignore monitor -> restart Lumistrand"
+                                            : L"utilize monitor -> restart Lumistrand");
+}
+
+void OpenSettingsOnMenuEntries() {
+    if (!SettingsDialogIsOpen()) g_settings.lastsettings = kSettingsPageMenuEntries;
+    ShowSettingsDialog(g_settings.lastsettings);
+}
+
+}  // namespace
+
+bool RunMenuCommand(std::uint32_t id, std::int32_t row) {
+    if (id >= kMenuEntryFirst && id <= kMenuEntryLast) {
+        SubmitCommandLine(g_settings.m_editbuffer[id - kMenuEntryFirst], kOriginInternal);
+        return true;
+    }
+    switch (id) {
+        case IDM_RESCAN: case IDC_RESCAN_WIDE: case IDC_RESCAN_SHORT: Rescan(); break;
+        case IDM_SETTINGS: ShowSettingsDialog(g_settings.lastsettings); break;
+        case IDM_ENTRY: OpenSettingsOnMenuEntries(); break;
+        case IDM_VCP_CODES: ShowVcpExplorer(); break;
+        case IDM_UNINSTALL: UninstallProgram(); break;
+        case IDM_CHECK_UPDATE: CheckForUpdate(true); break;
+        case IDM_LIST_MONITOR_NAME: case IDM_DIM_MONITOR:
+            ShowMonitorDialog(row);
+            RefreshControlPanel();
+            break;
+        case IDM_IGNORE_MONITOR: ToggleIgnoreMonitor(row); break;
+        case IDM_ROTATE_DISPLAY: RotateSelectedDisplay(); break;
+        case IDM_REFRESH_PANEL: RefreshControlPanel(); break;
+        default: return false;
+    }
+    return true;
+}
+
+std::wstring ListMenuNameEntry(std::int32_t row) {
+    if (row < 0 || row >= kMonitorCount) return {};
+    const std::wstring& display = g_monitors.entries[row].displayName;
+    const KnownMonitor* known = KnownMonitorOf(g_monitors.entries[row]);
+    const std::wstring& name = known != nullptr && !known->mname.empty() ? known->mname : display;
+    wchar_t text[256] = {};
+    std::swprintf(text, 256, UiText(TextId::ListMenuShownAs), display.c_str(), name.c_str());
+    return text;
+}

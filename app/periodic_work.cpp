@@ -1,0 +1,91 @@
+#include "app/periodic_work.h"
+
+#include <algorithm>
+
+#include "app/later_subsystems.h"
+#include "app/restart.h"
+#include "monitors/monitor_list.h"
+#include "monitors/monitor_table.h"
+#include "platform/clock.h"
+#include "platform/control_panel.h"
+#include "platform/ddc.h"
+#include "platform/main_window.h"
+#include "platform/message_box.h"
+#include "res/resource.h"
+#include "settings/settings.h"
+#include "settings/texts.h"
+
+namespace {
+
+struct PeriodicState {
+    bool firstTickDone = false;
+    bool monitorsAtStart = true;
+};
+
+PeriodicState g_periodic;
+
+bool AnyMonitorNow() {
+    for (const DisplayInfo& display : DdcEnumerateDisplays()) {
+        std::uint32_t count = 0;
+        if (DdcGetNumberOfPhysicalMonitors(display.handle, count) && count > 0) return true;
+    }
+    return false;
+}
+
+bool AnyTimedLine() {
+    return std::any_of(g_settings.timed.begin(), g_settings.timed.end(),
+                       [](const TimedEntry& timed) { return timed.enabled && !timed.commandLine.empty(); });
+}
+
+}  // namespace
+
+void NoteMonitorsFoundAtStart(bool found) { g_periodic.monitorsAtStart = found; }
+
+// The successor of a restart that asked for it reopens the settings dialog.
+void HalfSecondWork() {
+    if (!g_periodic.firstTickDone) {
+        g_periodic.firstTickDone = true;
+        if (g_settings.showsettings) {
+            MainWindowPostCommand(IDM_SETTINGS, 0);
+            g_settings.showsettings = false;
+        }
+    }
+    DimCheck();
+    HidePanelTooltipAwayFromList();
+    if (g_settings.autoselect && !g_monitors.cloneMode && MonitorListRowCount() > 1 && !ControlPanelIsVisible())
+        SelectMonitorUnderPointer();
+}
+
+// A new day restarts so that the timed lines start over; the successor's midnight guard
+// waits out 00:00, so this happens once.
+void TenSecondWork() {
+    if (!g_periodic.monitorsAtStart && AnyMonitorNow()) {
+        RestartLogged(L"meanwhile monitor found -> restart Lumistrand");
+        return;
+    }
+    const LocalTime now = ClockLocalTime();
+    if (now.hour == 0 && now.minute == 0 && AnyTimedLine()) {
+        RestartLogged(L"new day -> reset timer-logic by restarting Lumistrand");
+        return;
+    }
+    RunTimedCommandLines();
+    if (g_settings.checkambient) TransferAmbientBrightness();
+}
+
+void DuplicateModeNotice() {
+    if (!g_monitors.cloneMode) return;
+    MessageBoxAskOnce(L"Lumistrand", UiText(TextId::DuplicateModeNotice), L"{AB7E4C73-9C4B-4A84-BCA4-459D981508FC}");
+}
+
+bool UpdateCheckDue(const Settings& settings, std::int32_t today) {
+    if (settings.daily) return true;
+    if (!settings.weekly) return false;
+    const std::int32_t last = settings.lastcheck;
+    return today - 7 > last || (last > today && today - last + 31 > 7);
+}
+
+void AutomaticUpdateCheck() {
+    if (UpdateCheckDue(g_settings, ClockLocalTime().day)) CheckForUpdate(false);
+}
+
+void PeriodicWorkReset() { g_periodic = PeriodicState{}; }
