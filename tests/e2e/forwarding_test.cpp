@@ -104,9 +104,7 @@ TEST_F(Forwarding, SecondStartsDeliverTheLineAskForThePanelRunShellEscapesAndGiv
     EXPECT_LT(GetTickCount() - started, 5000u);
     Sleep(100);
     EXPECT_EQ(g_received.showRequests, 1);
-    ASSERT_TRUE(FileWriteBytes(ProgramPathBesideTests(L"Lumistrand.xml"),
-                               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings Lumistrand=\"7.2\">\r\n"
-                               "  <set minimizeflag=\"Y\"></set>\r\n</settings>\n"));
+    ASSERT_TRUE(FileWriteBytes(ProgramPathBesideTests(L"Lumistrand.xml"), SettingsText({{"minimizeflag", "Y"}})));
     EXPECT_EQ(SecondStart(L""), 0u);
     Sleep(100);
     EXPECT_EQ(g_received.showRequests, 1) << "minimizeflag keeps the panel hidden";

@@ -66,15 +66,10 @@ BoxCount ExitBoxes(const ProgramProcess& program) {
     return count;
 }
 
-WPARAM g_monitorPower = 0;
-LPARAM g_monitorPowerState = -1;
+LPARAM g_monitorPowerState = -1;  // what SC_MONITORPOWER asked for; -1: it never came
 
 LRESULT CALLBACK Bystander(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MONITORPOWER) {
-        g_monitorPower = SC_MONITORPOWER;
-        g_monitorPowerState = lParam;
-        return 0;
-    }
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MONITORPOWER) g_monitorPowerState = lParam;
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -107,7 +102,7 @@ TEST(SystemEventsE2e, EventsLogAndRestartOnceAndTheMenuDoesWhatItSays) {
     RegisterClassW(&bystanderClass);
     HWND bystander = CreateWindowExW(0, L"Bystander", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     PostMessageW(window, WM_COMMAND, 40067, 0);
-    for (const DWORD start = GetTickCount(); g_monitorPower == 0 && GetTickCount() - start < 5000; Sleep(10)) {
+    for (const DWORD start = GetTickCount(); g_monitorPowerState == -1 && GetTickCount() - start < 5000; Sleep(10)) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     }

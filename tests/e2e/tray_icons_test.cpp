@@ -38,8 +38,7 @@ TEST(TrayIconsE2e, IconsFollowAForwardedLineAnnounceItAndLeaveAtExit) {
     ASSERT_TRUE(SimConfigWrite(sandbox, kFastDefaultMonitors));
     // Hidden at start, so that a change is announced by a balloon.
     ASSERT_TRUE(FileWriteBytes(ProgramPathBesideTests(L"Lumistrand.xml"),
-                               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings Lumistrand=\"7.2\">\r\n"
-                               "  <set notifications=\"Y\"></set>\r\n  <set minimizeflag=\"Y\"></set>\r\n</settings>\n"));
+                               SettingsText({{"notifications", "Y"}, {"minimizeflag", "Y"}})));
     const std::vector<std::wstring> before = TrayIconTips();
 
     ProgramProcess first;
