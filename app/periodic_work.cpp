@@ -17,12 +17,7 @@
 
 namespace {
 
-struct PeriodicState {
-    bool firstTickDone = false;
-    bool monitorsAtStart = true;
-};
-
-PeriodicState g_periodic;
+bool g_monitorsAtStart = true;
 
 bool AnyMonitorNow() {
     for (const DisplayInfo& display : DdcEnumerateDisplays()) {
@@ -39,16 +34,13 @@ bool AnyTimedLine() {
 
 }  // namespace
 
-void NoteMonitorsFoundAtStart(bool found) { g_periodic.monitorsAtStart = found; }
+void NoteMonitorsFoundAtStart(bool found) { g_monitorsAtStart = found; }
 
 // The successor of a restart that asked for it reopens the settings dialog.
 void HalfSecondWork() {
-    if (!g_periodic.firstTickDone) {
-        g_periodic.firstTickDone = true;
-        if (g_settings.showsettings) {
-            MainWindowPostCommand(IDM_SETTINGS, 0);
-            g_settings.showsettings = false;
-        }
+    if (g_settings.showsettings) {
+        MainWindowPostCommand(IDM_SETTINGS, 0);
+        g_settings.showsettings = false;
     }
     DimCheck();
     HidePanelTooltipAwayFromList();
@@ -59,7 +51,7 @@ void HalfSecondWork() {
 // A new day restarts so that the timed lines start over; the successor's midnight guard
 // waits out 00:00, so this happens once.
 void TenSecondWork() {
-    if (!g_periodic.monitorsAtStart && AnyMonitorNow()) {
+    if (!g_monitorsAtStart && AnyMonitorNow()) {
         RestartLogged(L"meanwhile monitor found -> restart Lumistrand");
         return;
     }
@@ -88,4 +80,4 @@ void AutomaticUpdateCheck() {
     if (UpdateCheckDue(g_settings, ClockLocalTime().day)) CheckForUpdate(false);
 }
 
-void PeriodicWorkReset() { g_periodic = PeriodicState{}; }
+void PeriodicWorkReset() { g_monitorsAtStart = true; }

@@ -41,6 +41,7 @@ std::wstring LogText() {
 struct Outcome {
     std::uint32_t restarts = 0, restartAtMs = 0;
     std::vector<std::uint32_t> checksAtMs;  // configuration checks posted
+    int settingsOpened = 0;
 };
 
 // Runs the main window for runMs of virtual time in 500 ms steps with the start-up timers
@@ -74,6 +75,7 @@ Outcome RunMainWindow(const std::vector<std::pair<std::uint32_t, std::function<v
         }
         for (const PostedCommand& command : FakeMainWindowTakePostedCommands()) {
             if (command.commandId == kCommandExit && command.lParam == kExitConfigurationCheck) outcome.checksAtMs.push_back(now);
+            outcome.settingsOpened += command.commandId == IDM_SETTINGS ? 1 : 0;
         }
         if (outcome.restarts == 0 && FakeRestartRequests() != 0) outcome.restartAtMs = now;
         outcome.restarts = FakeRestartRequests();
@@ -128,6 +130,7 @@ TEST_F(MainWindowEvents, EventsWaitForTheirTimerAndABurstActsOnce) {
          L"WM_SIZE decreasing y-client -> restart Lumistrand"},
         {"a new day with a timed line", {{0, [] { g_settings.timed[2] = {7, 0, L"b 20", true}; }}}, {1, 30000, {}},
          L"new day -> reset timer-logic by restarting Lumistrand", 23, 59},
+        {"a restart that asked for the settings", {{0, [] { g_settings.showsettings = true; }}}, {0, 0, {}, 1}, nullptr},
         {"a monitor found meanwhile", {{0, [] { NoteMonitorsFoundAtStart(false); }}}, {1, 10000, {}},
          L"meanwhile monitor found -> restart Lumistrand"},
         {"a new day without one", {{0, [] { g_settings.timed[2] = {7, 0, L"b 20", false}; }}}, {}, nullptr, 23, 59},
@@ -140,6 +143,7 @@ TEST_F(MainWindowEvents, EventsWaitForTheirTimerAndABurstActsOnce) {
         EXPECT_EQ(outcome.restarts, c.expected.restarts);
         EXPECT_EQ(outcome.restartAtMs, c.expected.restartAtMs);
         EXPECT_EQ(outcome.checksAtMs, c.expected.checksAtMs);
+        EXPECT_EQ(outcome.settingsOpened, c.expected.settingsOpened);
         if (c.logged != nullptr) {
             EXPECT_NE(LogText().find(c.logged), std::wstring::npos);
         }

@@ -39,33 +39,6 @@ void SendMonitorPowerOn(const ProgramProcess& program, HWND window) {
     VirtualFreeEx(program.process, remote, 0, MEM_RELEASE);
 }
 
-struct BoxCount {
-    DWORD processId;
-    int boxes = 0;
-    HWND last = nullptr;
-};
-
-BOOL CALLBACK CountBox(HWND window, LPARAM found) {
-    auto& count = *reinterpret_cast<BoxCount*>(found);
-    wchar_t name[16] = {};
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == count.processId && IsWindowVisible(window) && GetClassNameW(window, name, 16) && wcscmp(name, L"#32770") == 0) {
-        ++count.boxes;
-        count.last = window;
-    }
-    return TRUE;
-}
-
-BoxCount ExitBoxes(const ProgramProcess& program) {
-    BoxCount count{program.processId};
-    for (int wait = 0; wait < 100 && count.boxes == 0; ++wait, Sleep(100)) EnumWindows(CountBox, reinterpret_cast<LPARAM>(&count));
-    Sleep(500);  // a second box would be up by now
-    count = {program.processId};
-    EnumWindows(CountBox, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 LPARAM g_monitorPowerState = -1;  // what SC_MONITORPOWER asked for; -1: it never came
 
 LRESULT CALLBACK Bystander(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -137,14 +110,16 @@ TEST(SystemEventsE2e, EventsLogAndRestartOnceAndTheMenuDoesWhatItSays) {
     // Terminating asks once however often it is chosen; Cancel keeps the program.
     PostMessageW(window, WM_COMMAND, 40074, 0);
     PostMessageW(window, WM_COMMAND, 40074, 0);
-    BoxCount boxes = ExitBoxes(third);
-    ASSERT_EQ(boxes.boxes, 1);
-    PostMessageW(boxes.last, WM_COMMAND, IDCANCEL, 0);
+    HWND box = ProgramWaitForWindow(third, L"#32770", 10000);
+    ASSERT_NE(box, nullptr) << "no question";
+    Sleep(500);  // a second question would be up by now
+    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
     Sleep(500);
+    EXPECT_EQ(ProgramWaitForWindow(third, L"#32770", 0), nullptr) << "asked twice";
     EXPECT_FALSE(ProgramWaitForExit(third, 0, exitCode)) << "Cancel ended the program";
     // q while the question is up ends the program once, without a copy.
     PostMessageW(window, WM_COMMAND, 40074, 0);
-    ASSERT_EQ(ExitBoxes(third).boxes, 1);
+    ASSERT_NE(ProgramWaitForWindow(third, L"#32770", 10000), nullptr);
     EXPECT_TRUE(ProgramRunToExit(L"q", E2eSandboxEnvironment(sandbox), 30000, exitCode));
     EXPECT_TRUE(ProgramWaitForExit(third, 10000, exitCode));
     EXPECT_EQ(exitCode, 0u);
