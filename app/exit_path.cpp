@@ -61,7 +61,7 @@ bool ExitConfirmed() {
     g_exit.confirming = true;
     const bool ok = MessageBoxAskOnce(L"Lumistrand 7.2", UiText(TextId::ConfirmExit), kExitQuestionValue);
     g_exit.confirming = false;
-    return ok && !g_exit.ended;
+    return ok;
 }
 
 void CompareMonitorConfiguration(bool panelWasVisible) {

@@ -33,9 +33,9 @@ void ExitResetState();
 // The user is asked only for an exit nobody else asked for.
 bool ExitNeedsConfirmation(std::intptr_t kind);
 
-// Asks the user whether to end. False when the answer is not OK, when the question is
-// already up (an exit command that arrives meanwhile asks nothing), or when another exit
-// ran while it was up.
+// Asks the user whether to end. False when the answer is not OK or the question is already
+// up: an exit command that arrives meanwhile asks nothing, and an exit that runs meanwhile
+// (q, a restart) leaves nothing for the answer to do, as FinishExit runs once.
 bool ExitConfirmed();
 
 // Re-discovers the monitors and compares the set with the one before; on a change the

@@ -178,4 +178,13 @@ TEST_F(MainWindowTest, MonitorListMirrorsTheRowsAndOnlyTheUsersTickReachesThePow
     EXPECT_EQ(Send(LVM_GETITEMCOUNT, 0, 0, IDC_MONITOR_LIST), 0);
 }
 
+// The borderless panel is dragged by any empty spot.
+TEST_F(MainWindowTest, EmptySpotsActAsTheCaption) {
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    const LPARAM inside = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    EXPECT_EQ(SendMessageW(window_, WM_NCHITTEST, 0, inside), HTCAPTION);
+    EXPECT_EQ(SendMessageW(window_, WM_NCHITTEST, 0, MAKELPARAM(rect.right + 50, rect.bottom + 50)), HTNOWHERE);
+}
+
 }  // namespace
