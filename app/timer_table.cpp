@@ -10,6 +10,7 @@
 #include "platform/requests.h"
 #include "res/resource.h"
 #include "tray/balloon.h"
+#include "ui/hidden_icons.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ constexpr MainWindowTimer kTimers[] = {
     {kTimerInputRepeat, 200, false, nullptr},
     {kTimerHalfSecond, 500, false, nullptr},
     {kTimerFullScreen, 1000, false, nullptr},
-    {kTimerHiddenIconCheck, 5000, false, nullptr},
+    {kTimerHiddenIconCheck, 5000, false, HiddenIconCheckTick},
     {kTimerTenSeconds, 10000, false, nullptr},
     {kTimerUpdateCheck, 12000, true, nullptr},
     {kTimerDuplicateNotice, 15000, true, nullptr},
@@ -43,6 +44,7 @@ constexpr MainWindowTimer kTimers[] = {
     {kTimerResumeRestart, 0, true, RestartForSystemEvent<kResumeRestart>},
     {kTimerAudioReattach, 0, true, nullptr},
     {kTimerConsoleRestart, 0, true, RestartForSystemEvent<kConsoleRestart>},
+    {kTimerHiddenWarningClose, 0, true, HiddenIconWarningCloseTick},
     {kTimerTaskbarRestart, 0, true, RestartForSystemEvent<kTaskbarRestart>},
     {kTimerPanelToFront, 0, true, PanelShowInFront},
     {kTimerBrightnessTransfer, 0, true, TransferBrightness},

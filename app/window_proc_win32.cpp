@@ -27,6 +27,7 @@
 #include "settings/ui_language.h"
 #include "tray/icon_set.h"
 #include "tray/panel_placement.h"
+#include "ui/help_window.h"
 
 namespace {
 
@@ -134,6 +135,9 @@ bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             return true;
         case IDM_TURN_OFF_MONITORS:
             TurnOffAllMonitors();
+            return true;
+        case IDM_HELP:
+            OpenHelpWindow();
             return true;
         default:
             return false;

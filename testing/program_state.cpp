@@ -14,6 +14,7 @@
 #include "settings/ui_language.h"
 #include "tray/balloon.h"
 #include "tray/icon_set.h"
+#include "ui/hidden_icons.h"
 
 void ResetProgramState() {
     g_settings = Settings{};
@@ -30,6 +31,7 @@ void ResetProgramState() {
     ClearPreparedVcpMessage();
     BrightnessHoldBalloons(false);
     IconSetReset();
+    HiddenIconCheckReset();
     BalloonReset();
     ResetSystemStandIns();
 }
