@@ -2,8 +2,6 @@
 // and the hidden-icon check's schedule and matching.
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 #include "app/timer_table.h"
 #include "monitors/discovery.h"
 #include "platform/main_window.h"
@@ -29,24 +27,22 @@ int SettingsWrites() {
     return writes;
 }
 
-// The user's presses in order; the dialog must have ended with the last one.
+// Once the dialog is open: before(), then the presses; the last one must end the dialog.
 void PlayUser(DialogWindow window, std::vector<int> presses, std::function<void()> before = [] {}) {
     FakeDialogSetUser(window, [=] {
         before();
         for (std::size_t i = 0; i < presses.size(); ++i) {
-            EXPECT_EQ(FakeDialogPress(window, presses[i]), i + 1 == presses.size()) << "press " << i;
+            EXPECT_EQ(FakeDialogPress(window, presses[i]), i + 1 == presses.size());
         }
     });
 }
 
 TEST(PowerOffInformation, NameFillsElevenPlacesAndOkStoresSafety) {
-    const struct {
-        const wchar_t* name;
-        const wchar_t* field;
-    } names[] = {{L"HPw2207", L"HPw2207    "}, {L"DELLU2415ABCDEF", L"DELLU2415AB"}, {L"", L"           "}};
-    for (const auto& c : names) {
-        EXPECT_EQ(PowerOffNameField(c.name), c.field);
-        EXPECT_NE(PowerOffText(c.name)[2].text.find(std::wstring(L"\t") + c.field + L"  x\r\n"), std::wstring::npos);
+    const std::pair<const wchar_t*, const wchar_t*> names[] = {
+        {L"HPw2207", L"HPw2207    "}, {L"DELLU2415ABCDEF", L"DELLU2415AB"}, {L"", L"           "}};
+    for (const auto& [name, field] : names) {
+        EXPECT_EQ(PowerOffNameField(name), field);
+        EXPECT_NE(PowerOffText(name)[2].text.find(std::wstring(L"\t") + field + L"  x\r\n"), std::wstring::npos);
     }
     const struct {
         bool ticked;
@@ -66,15 +62,12 @@ TEST(PowerOffInformation, NameFillsElevenPlacesAndOkStoresSafety) {
 }
 
 TEST(HelpWindow, HomepageOpensTheHomePageAndCloses) {
-    const struct {
-        std::vector<int> presses;
-        std::vector<std::wstring> opened;
-    } cases[] = {{{IDC_HOMEPAGE}, {L"https://lumistrand.org"}}, {{IDOK}, {}}, {{kDialogDismissed}, {}}};
-    for (const auto& c : cases) {
+    for (const int press : {IDC_HOMEPAGE, IDOK, kDialogDismissed}) {
         ResetProgramState();
-        PlayUser(DialogWindow::Help, c.presses);
+        PlayUser(DialogWindow::Help, {press});
         OpenHelpWindow();
-        EXPECT_EQ(FakeShellOpenedFiles(), c.opened);
+        const std::vector<std::wstring> homePage{L"https://lumistrand.org"};
+        EXPECT_EQ(FakeShellOpenedFiles(), press == IDC_HOMEPAGE ? homePage : std::vector<std::wstring>{});
         EXPECT_EQ(FakeDialog(DialogWindow::Help).tabStops[IDC_RICH_TEXT], std::vector<int>{20});
     }
 }
@@ -82,14 +75,13 @@ TEST(HelpWindow, HomepageOpensTheHomePageAndCloses) {
 TEST(FullScreenCommand, OkWithFocusStoresTheLineAndDeleteRemovesTheRow) {
     const std::wstring longLine(600, L'b');
     const struct {
-        const char* what;
         std::vector<int> presses;
         int focus;
         std::wstring row1App, row1Line, row2App;
     } cases[] = {
-        {"OK stores at most 519 characters", {IDOK}, IDOK, L"game.exe", longLine.substr(0, 519), L"video.exe"},
-        {"Enter in the field does not end it", {IDOK, kDialogDismissed}, IDC_FULL_SCREEN_LINE, L"game.exe", L"b 80", L"video.exe"},
-        {"Delete moves the later rows up", {IDCANCEL}, IDCANCEL, L"video.exe", L"c 10", L""},
+        {{IDOK}, IDOK, L"game.exe", longLine.substr(0, 519), L"video.exe"},
+        {{IDOK, kDialogDismissed}, IDC_FULL_SCREEN_LINE, L"game.exe", L"b 80", L"video.exe"},  // Enter in the field
+        {{IDCANCEL}, IDCANCEL, L"video.exe", L"c 10", L""},                                    // Delete
     };
     for (const auto& c : cases) {
         ResetProgramState();
@@ -97,22 +89,22 @@ TEST(FullScreenCommand, OkWithFocusStoresTheLineAndDeleteRemovesTheRow) {
         g_settings.fullScreen[1] = {L"game.exe", L"b 80"};
         g_settings.fullScreen[2] = {L"video.exe", L"c 10"};
         PlayUser(DialogWindow::FullScreenCommand, c.presses, [&] {
-            EXPECT_EQ(DialogText(DialogWindow::FullScreenCommand, IDC_FULL_SCREEN_APP), L"game.exe");
-            FakeDialog(DialogWindow::FullScreenCommand).texts[IDC_FULL_SCREEN_LINE] = longLine;
-            FakeDialog(DialogWindow::FullScreenCommand).focus = c.focus;
+            FakeDialogState& dialog = FakeDialog(DialogWindow::FullScreenCommand);
+            EXPECT_EQ(dialog.texts[IDC_FULL_SCREEN_APP], L"game.exe");
+            dialog.texts[IDC_FULL_SCREEN_LINE] = longLine;
+            dialog.focus = c.focus;
         });
         OpenFullScreenCommand(1);
-        EXPECT_EQ(g_settings.fullScreen[0].app, L"first.exe") << c.what;
-        EXPECT_EQ(g_settings.fullScreen[1].app, c.row1App) << c.what;
-        EXPECT_EQ(g_settings.fullScreen[1].commandLine, c.row1Line) << c.what;
-        EXPECT_EQ(g_settings.fullScreen[2].app, c.row2App) << c.what;
+        EXPECT_EQ(g_settings.fullScreen[0].app, L"first.exe") << c.focus;
+        EXPECT_EQ(g_settings.fullScreen[1].app, c.row1App) << c.focus;
+        EXPECT_EQ(g_settings.fullScreen[1].commandLine, c.row1Line) << c.focus;
+        EXPECT_EQ(g_settings.fullScreen[2].app, c.row2App) << c.focus;
     }
 }
 
 void RunHiddenIconTimer() { FindMainWindowTimer(kTimerHiddenIconCheck)->work(); }
 
-// Six runs five seconds apart, five a minute apart, then none; an unreadable overflow area
-// ends the schedule the same way.
+// An overflow area that cannot be read ends the schedule like one without hidden icons.
 TEST(HiddenIconCheck, RunsSixTimesAtFiveSecondsThenFiveAtAMinute) {
     ResetProgramState();
     MainWindowAttach(1);
@@ -148,10 +140,11 @@ TEST(HiddenIconCheck, WarnsWhenAnOverflowButtonCarriesAnOwnTooltip) {
         g_settingsStatus.versionMatched = c.versionMatched;
         g_settings.nocheckhidden = c.nocheckhidden;
         const std::wstring tip = IconSlotOf(1, IconKind::Brightness).tip;
-        ASSERT_FALSE(tip.empty());
-        const std::wstring text = c.lengthChange < 0 ? tip.substr(0, tip.size() - 1) : tip + std::wstring(c.lengthChange, L'x');
+        const std::wstring text =
+            c.lengthChange < 0 ? tip.substr(0, tip.size() - 1) : tip + std::wstring(c.lengthChange, L'x');
         FakeOverflowTraySet(std::vector<std::wstring>{L"", L"Volume", text});
-        PlayUser(DialogWindow::HiddenIcons, {IDOK}, [] { FakeDialog(DialogWindow::HiddenIcons).checked[IDC_NO_HIDDEN_WARNING] = true; });
+        PlayUser(DialogWindow::HiddenIcons, {IDOK},
+                 [] { FakeDialog(DialogWindow::HiddenIcons).checked[IDC_NO_HIDDEN_WARNING] = true; });
         RunHiddenIconTimer();
         EXPECT_EQ(FakeDialogRuns().size(), c.warned ? 1u : 0u) << c.what;
         EXPECT_EQ(g_settings.nocheckhidden, c.warned || c.nocheckhidden) << c.what;

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <vector>
 
 #include "platform/dialog_controls.h"
 #include "platform/dialog_handle_win32.h"
@@ -13,8 +12,8 @@
 
 namespace {
 
-enum class Part { Text, Check, RichText, Button };
-enum class Close { Post, Escape, ClickCancel };
+enum Part { kText, kCheck, kRichText, kButton };
+enum Close { kPostClose, kEscape, kClickCancel };
 
 struct Row {
     DialogWindow window;
@@ -29,30 +28,24 @@ int g_reported = 0;
 
 void RoundTrip() {
     const DialogWindow window = g_row->window;
-    std::set<int> bound;
-    for (HWND child = GetWindow(DialogHandle(window), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const HWND dialog = DialogHandle(window);
+    std::set<int> bound, listed;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         bound.insert(GetDlgCtrlID(child));
     }
-    std::set<int> listed;
+    const TextRun runs[] = {{L"\tred ", true}, {L"plain", false}};
     for (const auto& [id, part] : g_row->controls) {
         listed.insert(id);
-        if (part == Part::Text) {
-            DialogSetText(window, id, L"b 50 c 40");
-            EXPECT_EQ(DialogText(window, id), L"b 50 c 40") << id;
-        } else if (part == Part::Check) {
-            DialogSetChecked(window, id, true);
-            EXPECT_TRUE(DialogIsChecked(window, id)) << id;
-        } else if (part == Part::RichText) {
-            const TextRun runs[] = {{L"\tred ", true}, {L"plain", false}};
-            DialogSetRichText(window, id, runs);
-            EXPECT_EQ(DialogText(window, id), L"\tred plain") << id;
-        }
+        if (part == kText) DialogSetText(window, id, L"\tred plain");
+        if (part == kRichText) DialogSetRichText(window, id, runs);
+        DialogSetChecked(window, id, part == kCheck);
+        EXPECT_EQ(DialogText(window, id), part == kText || part == kRichText ? L"\tred plain" : DialogText(window, id)) << id;
+        EXPECT_EQ(DialogIsChecked(window, id), part == kCheck) << id;
     }
     EXPECT_EQ(bound, listed) << g_row->templateId;
-    const HWND dialog = DialogHandle(window);
-    if (g_row->close == Close::Post) PostMessageW(dialog, WM_CLOSE, 0, 0);
-    if (g_row->close == Close::Escape) PostMessageW(GetDlgItem(dialog, IDC_FULL_SCREEN_LINE), WM_KEYDOWN, VK_ESCAPE, 0);
-    if (g_row->close == Close::ClickCancel) PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    if (g_row->close == kPostClose) PostMessageW(dialog, WM_CLOSE, 0, 0);
+    if (g_row->close == kEscape) PostMessageW(GetDlgItem(dialog, IDC_FULL_SCREEN_LINE), WM_KEYDOWN, VK_ESCAPE, 0);
+    if (g_row->close == kClickCancel) PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
 }
 
 bool Record(int controlId) {
@@ -61,27 +54,23 @@ bool Record(int controlId) {
 }
 
 TEST(SmallDialogs, ControlsAreBoundAndValuesRoundTrip) {
+    const std::vector<std::pair<int, Part>> fullScreen = {
+        {IDC_FULL_SCREEN_APP, kText}, {IDC_FULL_SCREEN_LINE, kText}, {IDOK, kButton}, {IDCANCEL, kButton}};
     const Row rows[] = {
-        {DialogWindow::Help, IDD_HELP, {{IDC_RICH_TEXT, Part::RichText}, {IDC_HOMEPAGE, Part::Button}, {IDOK, Part::Button}},
-         Close::Post, kDialogDismissed},
-        {DialogWindow::HiddenIcons, IDD_HIDDEN_ICONS_DE,
-         {{IDC_HIDDEN_ICONS_TEXT, Part::Text}, {IDC_NO_HIDDEN_WARNING, Part::Check}, {IDOK, Part::Button}}, Close::Post,
+        {DialogWindow::Help, IDD_HELP, {{IDC_RICH_TEXT, kRichText}, {IDC_HOMEPAGE, kButton}, {IDOK, kButton}}, kPostClose,
          kDialogDismissed},
+        {DialogWindow::HiddenIcons, IDD_HIDDEN_ICONS_DE,
+         {{IDC_HIDDEN_ICONS_TEXT, kText}, {IDC_NO_HIDDEN_WARNING, kCheck}, {IDOK, kButton}}, kPostClose, kDialogDismissed},
         {DialogWindow::PowerOff, IDD_POWER_OFF,
-         {{IDC_RICH_TEXT, Part::RichText}, {IDC_POWER_OFF_INSTANT, Part::Check}, {IDOK, Part::Button}, {IDCANCEL, Part::Button}},
-         Close::ClickCancel, IDCANCEL},
-        {DialogWindow::FullScreenCommand, IDD_FULL_SCREEN_EN,
-         {{IDC_FULL_SCREEN_APP, Part::Text}, {IDC_FULL_SCREEN_LINE, Part::Text}, {IDOK, Part::Button}, {IDCANCEL, Part::Button}},
-         Close::Escape, kDialogDismissed},
-        {DialogWindow::FullScreenCommand, IDD_FULL_SCREEN_DE,
-         {{IDC_FULL_SCREEN_APP, Part::Text}, {IDC_FULL_SCREEN_LINE, Part::Text}, {IDOK, Part::Button}, {IDCANCEL, Part::Button}},
-         Close::ClickCancel, IDCANCEL},
+         {{IDC_RICH_TEXT, kRichText}, {IDC_POWER_OFF_INSTANT, kCheck}, {IDOK, kButton}, {IDCANCEL, kButton}}, kClickCancel,
+         IDCANCEL},
+        {DialogWindow::FullScreenCommand, IDD_FULL_SCREEN_EN, fullScreen, kEscape, kDialogDismissed},
+        {DialogWindow::FullScreenCommand, IDD_FULL_SCREEN_DE, fullScreen, kClickCancel, IDCANCEL},
     };
     for (const Row& row : rows) {
         g_row = &row;
         g_reported = 0;
-        const DialogSpec spec{row.window, row.templateId, 90, true, 0, RoundTrip, Record};
-        EXPECT_TRUE(DialogRun(spec)) << row.templateId;
+        EXPECT_TRUE(DialogRun({row.window, row.templateId, 90, true, 0, RoundTrip, Record})) << row.templateId;
         EXPECT_EQ(g_reported, row.reported) << row.templateId;
         EXPECT_FALSE(DialogIsOpen(row.window));
     }
