@@ -1,6 +1,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
+#include <cstring>
+
 #include "platform/overflow_tray.h"
 #include "platform/owners_win32.h"
 
