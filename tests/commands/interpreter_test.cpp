@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 
 #include "app/forwarding.h"
 #include "commands/monitor_limits.h"
@@ -27,10 +26,6 @@ struct LineCase {
     int selectedAfter = 0;
     int exitCode = 0;  // 0: the line asks for no value
 };
-
-void PrintTo(const LineCase& c, std::ostream* out) {
-    for (const wchar_t* text : {c.before, L" | ", c.line}) *out << std::string(text, text + std::wcslen(text));
-}
 
 const LineCase kLines[] = {
     // values and the range rule
@@ -68,22 +63,21 @@ const LineCase kLines[] = {
     {L"get_vcp 0x12", L"d", {}, 0, 75},  {L"2 get_vcp 0x10", L"get_vcp 0x62", {}, 1, -1},
 };
 
-class LineTraffic : public CommandTest, public ::testing::WithParamInterface<LineCase> {};
-
-TEST_P(LineTraffic, WritesExactlyTheseValuesAndExitsWithTheValueAskedFor) {
-    const LineCase& c = GetParam();
-    Discover();
-    Run(c.before);
-    SimClearTransactions();
-    Run(c.line);
-    EXPECT_EQ(Writes(), c.writes);
-    EXPECT_EQ(g_monitors.selectedMonitor, c.selectedAfter);
-    const LineOutcome outcome = TakeLineOutcome(InterpreterState(), g_monitors);
-    EXPECT_EQ(outcome.exitCode, c.exitCode);
-    EXPECT_EQ(outcome.valueQueried, c.exitCode != 0);
+TEST_F(CommandTest, LinesWriteExactlyTheseValuesAndExitWithTheValueAskedFor) {
+    for (const LineCase& c : kLines) {
+        SetUp();
+        Discover();
+        Run(c.before);
+        SimClearTransactions();
+        Run(c.line);
+        SCOPED_TRACE(std::wstring(c.before) + L" | " + c.line);
+        EXPECT_EQ(Writes(), c.writes);
+        EXPECT_EQ(g_monitors.selectedMonitor, c.selectedAfter);
+        const LineOutcome outcome = TakeLineOutcome(InterpreterState(), g_monitors);
+        EXPECT_EQ(outcome.exitCode, c.exitCode);
+        EXPECT_EQ(outcome.valueQueried, c.exitCode != 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Lines, LineTraffic, ::testing::ValuesIn(kLines));
 
 TEST_F(CommandTest, PausesWaitOnTheMainThreadBeforeTheNextCommand) {
     Discover();

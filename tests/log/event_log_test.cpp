@@ -67,7 +67,7 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    const fs::path root = fs::temp_directory_path() / "lumistrand-log";
+    const fs::path root = fs::temp_directory_path() / ("lumistrand-log-" + std::to_string(ProcessCurrentId()));
     std::wstring stamp;
 };
 

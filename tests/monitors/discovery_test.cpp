@@ -11,6 +11,7 @@
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
+#include "platform/files.h"
 #include "settings/settings.h"
 #include "settings/ui_language.h"
 #include "testing/fakes/control_panel_fake.h"
@@ -75,7 +76,7 @@ protected:
 };
 
 TEST_F(Discovery, FirstPassReadsAndLogsInOrderAndLaterPassesLeaveAnsweredMonitorsAlone) {
-    const std::filesystem::path log = std::filesystem::temp_directory_path() / "lumistrand_discovery_log.txt";
+    const std::filesystem::path log = std::filesystem::temp_directory_path() / ("lumistrand-discovery-" + std::to_string(ProcessCurrentId()));
     std::filesystem::remove(log);
     g_settings.logfileflag = true;
     g_settings.logfile = log.wstring();

@@ -10,17 +10,6 @@
 
 namespace {
 
-struct Read {
-    Settings settings;
-    SettingsStatus status;
-};
-
-Read ReadPairs(const SettingsPairs& pairs) {
-    Read read;
-    for (const auto& [key, value] : pairs) SettingsApplyPair(read.settings, read.status, key, value);
-    return read;
-}
-
 TEST(SettingsReading, EachKindFollowsItsRule) {
     const std::wstring name63(63, L'n'), name64(64, L'n');
     const struct {
@@ -93,9 +82,11 @@ TEST(SettingsReading, EachKindFollowsItsRule) {
         {"another version", {{L"Lumistrand", L"7.1"}, {L"Lumistrand", L"7.20"}}, nullptr, false},
     };
     for (const auto& c : cases) {
-        const Read read = ReadPairs(c.pairs);
-        EXPECT_TRUE(!c.holds || c.holds(read.settings)) << c.what;
-        EXPECT_EQ(read.status.versionMatched, c.versionMatched) << c.what;
+        Settings settings;
+        SettingsStatus status;
+        for (const auto& [key, value] : c.pairs) SettingsApplyPair(settings, status, key, value);
+        EXPECT_TRUE(!c.holds || c.holds(settings)) << c.what;
+        EXPECT_EQ(status.versionMatched, c.versionMatched) << c.what;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <tuple>
 
+#include "platform/files.h"
 #include "settings/settings_startup.h"
 #include "settings/settings_store.h"
 #include "settings/ui_language.h"
@@ -24,11 +25,12 @@ protected:
         FakeShellSetRoamingFolder(roaming_);
         FakeSystemUiLanguageSet(kLanguageEnglish);
     }
+    void TearDown() override { std::filesystem::remove_all(roaming_); }
 
     FakeSettingsFile& ProgramFile() { return FakeSettingsFiles()[kSettingsFileName]; }
     FakeSettingsFile& Profile() { return FakeSettingsFiles()[roaming_ + L"\\Lumistrand\\Lumistrand.xml"]; }
 
-    const std::wstring roaming_ = (std::filesystem::temp_directory_path() / "lumistrand-settings-test").wstring();
+    const std::wstring roaming_ = (std::filesystem::temp_directory_path() / ("lumistrand-settings-" + std::to_string(ProcessCurrentId()))).wstring();
 };
 
 TEST_F(SettingsStoreTest, LoadReadsTheProgramFolderFileOnlyWhenItIsWritableAndStopsAtAnError) {
