@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/e2e/e2e_helpers.h"
 
@@ -37,6 +38,27 @@ void SendMonitorPowerOn(const ProgramProcess& program, HWND window) {
     ASSERT_TRUE(WriteProcessMemory(program.process, remote, &block, sizeof(block), nullptr));
     EXPECT_EQ(SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(remote)), TRUE);
     VirtualFreeEx(program.process, remote, 0, MEM_RELEASE);
+}
+
+// The help windows the program shows: dialogs holding a rich-text field.
+struct HelpSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK MatchHelpWindow(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<HelpSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && FindWindowExW(window, nullptr, L"RichEdit20W", nullptr) != nullptr)
+        search.found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> HelpWindows(const ProgramProcess& program) {
+    HelpSearch search{program.processId, {}};
+    EnumWindows(MatchHelpWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 LPARAM g_monitorPowerState = -1;  // what SC_MONITORPOWER asked for; -1: it never came
@@ -106,6 +128,17 @@ TEST(SystemEventsE2e, EventsLogAndRestartOnceAndTheMenuDoesWhatItSays) {
     ASSERT_NE(window, nullptr) << "no copy took over after the rescan";
     EXPECT_TRUE(ProgramWaitForExit(second, 5000, exitCode));
     EXPECT_EQ(Count(Utf16FileText(log), L"rescan monitors -> restart Lumistrand"), 1u);
+
+    // Help opens once; asking again brings the same window back.
+    PostMessageW(window, WM_COMMAND, 40068, 0);
+    PostMessageW(window, WM_COMMAND, 40068, 0);
+    Sleep(2000);
+    const std::vector<HWND> help = HelpWindows(third);
+    ASSERT_EQ(help.size(), 1u);
+    EXPECT_TRUE(IsWindowVisible(help[0]));
+    PostMessageW(help[0], WM_COMMAND, IDOK, 0);
+    Sleep(500);
+    EXPECT_TRUE(HelpWindows(third).empty());
 
     // Terminating asks once however often it is chosen; Cancel keeps the program.
     PostMessageW(window, WM_COMMAND, 40074, 0);
