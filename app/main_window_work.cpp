@@ -10,6 +10,7 @@
 #include "monitors/pending_requests.h"
 #include "res/resource.h"
 #include "settings/settings.h"
+#include "ui/power_off_information.h"
 
 namespace {
 

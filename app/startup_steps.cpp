@@ -17,4 +17,3 @@ void StartHookThread() {}
 std::uint32_t HookThreadId() { return 0; }
 void RereadControlPanelValues() {}
 bool CloseSettingsDialogIfOpen() { return false; }
-void ShowPowerOffInformation(std::int32_t) {}

@@ -35,6 +35,3 @@ std::uint32_t HookThreadId();
 void RereadControlPanelValues();
 // Closes an open settings dialog through its cancel path; false when none was open.
 bool CloseSettingsDialogIfOpen();
-// The power-off information (template 116) for the monitor of the row: explains that power
-// needs Ctrl and Shift held; clears safety when the user ticks its box and confirms.
-void ShowPowerOffInformation(std::int32_t row);

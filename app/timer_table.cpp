@@ -12,6 +12,7 @@
 #include "platform/panel_window.h"
 #include "res/resource.h"
 #include "tray/balloon.h"
+#include "ui/hidden_icons.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ constexpr MainWindowTimer kTimers[] = {
     {kTimerInputRepeat, 200, false, InputRepeatTick},
     {kTimerHalfSecond, 500, false, HalfSecondWork},
     {kTimerFullScreen, 1000, false, nullptr},
-    {kTimerHiddenIconCheck, 5000, false, nullptr},
+    {kTimerHiddenIconCheck, 5000, false, HiddenIconCheckTick},
     {kTimerTenSeconds, 10000, false, TenSecondWork},
     {kTimerUpdateCheck, 12000, true, AutomaticUpdateCheck},
     {kTimerDuplicateNotice, 15000, true, DuplicateModeNotice},
@@ -44,6 +45,7 @@ constexpr MainWindowTimer kTimers[] = {
     {kTimerResumeRestart, 0, true, RestartForSystemEvent<kResumeRestart>},
     {kTimerAudioReattach, 0, true, nullptr},
     {kTimerConsoleRestart, 0, true, RestartForSystemEvent<kConsoleRestart>},
+    {kTimerHiddenWarningClose, 0, true, HiddenIconWarningCloseTick},
     {kTimerTaskbarRestart, 0, true, RestartForSystemEvent<kTaskbarRestart>},
     {kTimerPanelToFront, 0, true, PanelShowInFront},
     {kTimerBrightnessTransfer, 0, true, TransferBrightness},

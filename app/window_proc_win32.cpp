@@ -35,6 +35,7 @@
 #include "tray/balloon.h"
 #include "tray/icon_set.h"
 #include "tray/panel_placement.h"
+#include "ui/help_window.h"
 
 namespace {
 
@@ -223,6 +224,9 @@ bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             return true;
         case IDM_TURN_OFF_MONITORS:
             TurnOffAllMonitors();
+            return true;
+        case IDM_HELP:
+            OpenHelpWindow();
             return true;
         default:
             return RunMenuCommand(LOWORD(wParam), g_listMenuRow);

@@ -1,17 +1,30 @@
-// Control-panel widget seam: the controls of dialog 101 by control id.
-// Windows: control_panel_win32.cpp. Host tests: testing/fakes/control_panel_fake.cpp records the state.
+// The control panel (dialog 101, the main window) through the dialog seam, by control id.
+// Host tests: testing/fakes/control_panel_fake.h reads back what it shows.
 #pragma once
 #include <cstdint>
 #include <string>
 
-void ControlSetSlider(int controlId, std::int32_t position);
-void ControlSetText(int controlId, const std::wstring& text);
-// Empty when the control does not exist.
-std::wstring ControlText(int controlId);
-void ControlSetVisible(int controlId, bool visible);
-void ControlSetChecked(int controlId, bool checked);
-void ComboClear(int controlId);
-void ComboAdd(int controlId, const std::wstring& text);
-void ComboSelect(int controlId, const std::wstring& text);  // selects the entry equal to text, if any
+#include "platform/dialog_controls.h"
+
+inline void ControlSetSlider(int controlId, std::int32_t position) {
+    DialogSetSlider(DialogWindow::ControlPanel, controlId, position);
+}
+inline void ControlSetText(int controlId, const std::wstring& text) {
+    DialogSetText(DialogWindow::ControlPanel, controlId, text);
+}
+inline std::wstring ControlText(int controlId) { return DialogText(DialogWindow::ControlPanel, controlId); }
+inline void ControlSetVisible(int controlId, bool visible) {
+    DialogSetVisible(DialogWindow::ControlPanel, controlId, visible);
+}
+inline void ControlSetChecked(int controlId, bool checked) {
+    DialogSetChecked(DialogWindow::ControlPanel, controlId, checked);
+}
+inline void ComboClear(int controlId) { DialogComboClear(DialogWindow::ControlPanel, controlId); }
+inline void ComboAdd(int controlId, const std::wstring& text) {
+    DialogComboAdd(DialogWindow::ControlPanel, controlId, text);
+}
+inline void ComboSelect(int controlId, const std::wstring& text) {
+    DialogComboSelect(DialogWindow::ControlPanel, controlId, text);
+}
 bool ControlPanelIsVisible();
 void ControlPanelRedraw();

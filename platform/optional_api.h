@@ -44,3 +44,7 @@ InitCommonControlsExFn OptionalInitCommonControlsEx();
 // wtsapi32.dll: a first instance's session notifications.
 using WTSRegisterSessionNotificationFn = BOOL(WINAPI*)(HWND window, DWORD flags);
 WTSRegisterSessionNotificationFn OptionalWTSRegisterSessionNotification();
+
+// riched20.dll: RichEdit 2.0 for the help and information windows, loaded when the first of
+// them opens. False when the DLL is missing.
+bool OptionalLoadRichEdit();

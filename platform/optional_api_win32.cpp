@@ -59,3 +59,8 @@ WTSRegisterSessionNotificationFn OptionalWTSRegisterSessionNotification() {
     static const auto pointer = Lookup<WTSRegisterSessionNotificationFn>(L"wtsapi32.dll", "WTSRegisterSessionNotification");
     return pointer;
 }
+
+bool OptionalLoadRichEdit() {
+    static const bool loaded = LoadLibraryW(L"riched20.dll") != nullptr;
+    return loaded;
+}

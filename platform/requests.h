@@ -18,6 +18,9 @@ void RequestQuietExit();
 // A line starting with "!" is run as a batch file instead and never reaches the window.
 void SubmitCommandLine(std::wstring_view text, std::uint32_t origin);
 
+// Saves both settings files and logs each that could not be written.
+void SaveSettingsPair();
+
 // Redraws the notification icons from the monitor table.
 void UpdateIcons();
 

@@ -20,3 +20,5 @@ bool ShellDeleteFile(const std::wstring& path);
 bool ShellRemoveEmptyFolder(const std::wstring& path);
 // Opens the file with the shell's "open" verb in a hidden window.
 bool ShellOpenHidden(const std::wstring& path);
+// Opens a file or an address with the shell's "open" verb, shown: a web page in the browser.
+bool ShellOpen(const std::wstring& target);

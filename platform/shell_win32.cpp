@@ -46,7 +46,15 @@ bool ShellDeleteFile(const std::wstring& path) {
 
 bool ShellRemoveEmptyFolder(const std::wstring& path) { return RemoveDirectoryW(path.c_str()) != 0; }
 
-bool ShellOpenHidden(const std::wstring& path) {
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_HIDE));
+namespace {
+
+bool OpenShown(const std::wstring& target, int show) {
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, show));
     return result > 32;
 }
+
+}  // namespace
+
+bool ShellOpenHidden(const std::wstring& path) { return OpenShown(path, SW_HIDE); }
+
+bool ShellOpen(const std::wstring& target) { return OpenShown(target, SW_SHOWNORMAL); }

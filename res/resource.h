@@ -4,7 +4,13 @@
 
 // Templates and tables
 #define IDD_CONTROL_PANEL 101
+#define IDD_HELP 102
 #define IDD_CLASS_ICON 103
+#define IDD_HIDDEN_ICONS_EN 106
+#define IDD_HIDDEN_ICONS_DE 107
+#define IDD_POWER_OFF 116
+#define IDD_FULL_SCREEN_EN 119
+#define IDD_FULL_SCREEN_DE 120
 #define IDI_PROGRAM 108
 #define IDM_POPUP_EN 109
 #define IDM_POPUP_DE 110
@@ -50,6 +56,21 @@
 #define IDC_SATURATION_LABEL 1354
 #define IDC_SATURATION_SLIDER 1355
 #define IDC_MONITOR_PRESET 1368
+
+// The standard dialog buttons, for portable code that has no <windows.h>.
+#ifndef IDOK
+#define IDOK 1
+#define IDCANCEL 2
+#endif
+
+// Controls of the help window (102) and the small information dialogs
+#define IDC_RICH_TEXT 1042
+#define IDC_HOMEPAGE 1043
+#define IDC_POWER_OFF_INSTANT 1050
+#define IDC_NO_HIDDEN_WARNING 1257
+#define IDC_HIDDEN_ICONS_TEXT 1258
+#define IDC_FULL_SCREEN_APP 1364
+#define IDC_FULL_SCREEN_LINE 1365
 
 // Step buttons "0", "5", ... "100": first id of each column; the button for value v is first + v / 5.
 #define IDC_BRIGHTNESS_STEP_FIRST 40001
@@ -100,6 +121,7 @@ enum MainTimer : std::uint32_t {
     kTimerAudioReattach = 0x04,
     kTimerHalfSecond = 0x06,
     kTimerHiddenIconCheck = 0x07,
+    kTimerHiddenWarningClose = 0x0B,
     kTimerConsoleRestart = 0x0A,
     kTimerTaskbarRestart = 0x0D,
     kTimerInputRepeat = 0x0E,
@@ -116,4 +138,10 @@ enum MainTimer : std::uint32_t {
     kTimerMonitorOnCheck = 0x4E,
     kTimerValuesRestored = 0x51,
 };
+
+// Timers of the small dialogs, each on its own window: the first tick shows the dialog.
+inline constexpr std::uint32_t kTimerShowFullScreenCommand = 93;
+inline constexpr std::uint32_t kTimerShowPowerOff = 94;
+inline constexpr std::uint32_t kTimerShowHelp = 96;
+inline constexpr std::uint32_t kTimerShowHiddenIcons = 98;
 #endif

@@ -37,6 +37,14 @@ enum class TextId {
     TipVolume,
     TipHint,
     IconGuidError,
+    HelpText,
+    HiddenIconsWarning,
+    PowerOffBlackScreen,
+    PowerOffWakeUp,
+    PowerOffHotkey,  // holds the placeholder "monitorname"
+    PowerOffCtrlShift,
+    PowerOffTickBelow,
+    PowerOffInstant,
     Count
 };
 

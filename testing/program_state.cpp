@@ -16,6 +16,7 @@
 #include "settings/ui_language.h"
 #include "tray/balloon.h"
 #include "tray/icon_set.h"
+#include "ui/hidden_icons.h"
 
 void ResetProgramState() {
     g_settings = Settings{};
@@ -34,6 +35,7 @@ void ResetProgramState() {
     ClearPreparedVcpMessage();
     BrightnessHoldBalloons(false);
     IconSetReset();
+    HiddenIconCheckReset();
     BalloonReset();
     ResetSystemStandIns();
 }

@@ -1,16 +1,10 @@
-// Records what portable code shows on the control panel, by control id.
+// Reads back what portable code shows on the control panel, by control id.
 #pragma once
 #include <cstdint>
-#include <map>
 #include <string>
-#include <vector>
 
 #include "platform/control_panel.h"
-
-struct FakeCombo {
-    std::vector<std::wstring> items;
-    std::int32_t selected = -1;
-};
+#include "testing/fakes/dialog_controls_fake.h"
 
 void FakeControlPanelReset();
 void FakeControlPanelSetVisible(bool visible);  // what ControlPanelIsVisible returns

@@ -1,5 +1,6 @@
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/control_panel_fake.h"
+#include "testing/fakes/dialog_controls_fake.h"
 #include "testing/fakes/display_config_fake.h"
 #include "testing/fakes/icon_image_fake.h"
 #include "testing/fakes/instance_fake.h"
@@ -7,6 +8,7 @@
 #include "testing/fakes/message_box_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
 #include "testing/fakes/notify_icon_fake.h"
+#include "testing/fakes/overflow_tray_fake.h"
 #include "testing/fakes/panel_window_fake.h"
 #include "testing/fakes/requests_fake.h"
 #include "testing/fakes/shell_fake.h"
@@ -16,6 +18,7 @@
 void ResetSystemStandIns() {
     FakeClockReset();
     FakeControlPanelReset();
+    FakeDialogsReset();
     FakeDisplayConfigReset();
     FakeIconImageReset();
     FakeInstanceReset();
@@ -23,6 +26,7 @@ void ResetSystemStandIns() {
     FakeMessageBoxReset();
     FakeMonitorListViewReset();
     FakeNotifyIconReset();
+    FakeOverflowTraySet(std::nullopt);
     FakePanelWindowReset();
     FakeRequestsReset();
     FakeShellReset();

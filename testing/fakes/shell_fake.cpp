@@ -56,3 +56,8 @@ bool ShellOpenHidden(const std::wstring& path) {
     g_opened.push_back(path);
     return ShellFileExists(path);
 }
+
+bool ShellOpen(const std::wstring& target) {
+    g_opened.push_back(target);
+    return true;
+}

@@ -5,6 +5,6 @@
 #include "platform/shell.h"
 
 void FakeShellSetRoamingFolder(const std::wstring& folder);
-// Paths handed to ShellOpenHidden since the last reset, in order.
+// Paths handed to ShellOpenHidden and ShellOpen since the last reset, in order.
 const std::vector<std::wstring>& FakeShellOpenedFiles();
 void FakeShellReset();

@@ -1,0 +1,53 @@
+// Dialog seam: the controls of every window by window and control id, and running the small
+// modal dialogs. Windows: dialog_controls_win32.cpp and small_dialog_win32.cpp. Host tests:
+// testing/fakes/dialog_controls_fake.cpp records what each window shows and plays the user.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+
+enum class DialogWindow : int { ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Count };
+
+// A stretch of rich text; emphasised stretches are bold and red.
+struct TextRun {
+    std::wstring text;
+    bool emphasised = false;
+};
+
+// Every call does nothing, or reads as empty / unticked, while the window or control is missing.
+void DialogSetSlider(DialogWindow window, int controlId, std::int32_t position);
+void DialogSetText(DialogWindow window, int controlId, const std::wstring& text);
+std::wstring DialogText(DialogWindow window, int controlId);
+void DialogSetVisible(DialogWindow window, int controlId, bool visible);
+void DialogSetChecked(DialogWindow window, int controlId, bool checked);
+bool DialogIsChecked(DialogWindow window, int controlId);
+void DialogComboClear(DialogWindow window, int controlId);
+void DialogComboAdd(DialogWindow window, int controlId, const std::wstring& text);
+void DialogComboSelect(DialogWindow window, int controlId, const std::wstring& text);  // the entry equal to text, if any
+// Rich-text fields: their tab stops in dialog units, and their whole text as runs.
+void DialogSetTabStops(DialogWindow window, int controlId, std::span<const int> dialogUnits);
+void DialogSetRichText(DialogWindow window, int controlId, std::span<const TextRun> runs);
+bool DialogHasFocus(DialogWindow window, int controlId);
+
+// What a dialog's command handler is told when Escape or the close box ends it.
+inline constexpr int kDialogDismissed = -1;
+
+// A small modal dialog over the main window: created hidden, shown by its own 10 ms timer,
+// one at a time per window, read-only text fields without a caret.
+struct DialogSpec {
+    DialogWindow window;
+    int templateId;
+    std::uint32_t showTimerId;
+    bool richText;        // RichEdit 2.0 must be loaded before the template is created
+    int growingControl;   // 0: fixed size; else this control follows the size of the resizable
+                          // window, never below its first size, and the buttons keep their
+                          // distance from the bottom
+    void (*open)();                // fills the controls
+    bool (*command)(int controlId);  // a button, or kDialogDismissed; true ends the dialog
+};
+// Returns once the dialog has ended; when it is already open it is only brought to the front.
+// False when it was open already or could not be created.
+bool DialogRun(const DialogSpec& spec);
+bool DialogIsOpen(DialogWindow window);
+// Ends the open dialog as its close box would, without asking its command handler.
+void DialogClose(DialogWindow window);

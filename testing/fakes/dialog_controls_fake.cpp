@@ -1,0 +1,103 @@
+#include "testing/fakes/dialog_controls_fake.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::size_t kWindows = static_cast<std::size_t>(DialogWindow::Count);
+
+struct Dialogs {
+    std::array<FakeDialogState, kWindows> state;
+    std::array<const DialogSpec*, kWindows> open{};
+    std::array<std::function<void()>, kWindows> users;
+    std::vector<DialogWindow> runs;
+};
+
+Dialogs g_dialogs;
+
+std::size_t At(DialogWindow window) { return static_cast<std::size_t>(window); }
+
+template <typename Value>
+Value Lookup(const std::map<int, Value>& map, int id, Value absent) {
+    const auto found = map.find(id);
+    return found == map.end() ? absent : found->second;
+}
+
+}  // namespace
+
+void FakeDialogsReset() { g_dialogs = Dialogs{}; }
+
+FakeDialogState& FakeDialog(DialogWindow window) { return g_dialogs.state[At(window)]; }
+
+void FakeDialogSetUser(DialogWindow window, std::function<void()> user) { g_dialogs.users[At(window)] = std::move(user); }
+
+bool FakeDialogPress(DialogWindow window, int controlId) {
+    const DialogSpec* spec = g_dialogs.open[At(window)];
+    if (spec == nullptr || !spec->command(controlId)) return false;
+    g_dialogs.open[At(window)] = nullptr;
+    return true;
+}
+
+const std::vector<DialogWindow>& FakeDialogRuns() { return g_dialogs.runs; }
+
+void DialogSetSlider(DialogWindow window, int controlId, std::int32_t position) {
+    FakeDialog(window).sliders[controlId] = position;
+}
+
+void DialogSetText(DialogWindow window, int controlId, const std::wstring& text) {
+    FakeDialog(window).texts[controlId] = text;
+}
+
+std::wstring DialogText(DialogWindow window, int controlId) {
+    return Lookup(FakeDialog(window).texts, controlId, std::wstring());
+}
+
+void DialogSetVisible(DialogWindow window, int controlId, bool visible) {
+    FakeDialog(window).visible[controlId] = visible;
+}
+
+void DialogSetChecked(DialogWindow window, int controlId, bool checked) {
+    FakeDialog(window).checked[controlId] = checked;
+}
+
+bool DialogIsChecked(DialogWindow window, int controlId) { return Lookup(FakeDialog(window).checked, controlId, false); }
+
+void DialogComboClear(DialogWindow window, int controlId) { FakeDialog(window).combos[controlId] = FakeCombo{}; }
+
+void DialogComboAdd(DialogWindow window, int controlId, const std::wstring& text) {
+    FakeDialog(window).combos[controlId].items.push_back(text);
+}
+
+void DialogComboSelect(DialogWindow window, int controlId, const std::wstring& text) {
+    FakeCombo& combo = FakeDialog(window).combos[controlId];
+    for (std::size_t i = 0; i < combo.items.size(); ++i) {
+        if (combo.items[i] == text) {
+            combo.selected = static_cast<std::int32_t>(i);
+            return;
+        }
+    }
+}
+
+void DialogSetTabStops(DialogWindow window, int controlId, std::span<const int> dialogUnits) {
+    FakeDialog(window).tabStops[controlId].assign(dialogUnits.begin(), dialogUnits.end());
+}
+
+void DialogSetRichText(DialogWindow window, int controlId, std::span<const TextRun> runs) {
+    FakeDialog(window).richText[controlId].assign(runs.begin(), runs.end());
+}
+
+bool DialogHasFocus(DialogWindow window, int controlId) { return FakeDialog(window).focus == controlId; }
+
+bool DialogRun(const DialogSpec& spec) {
+    g_dialogs.runs.push_back(spec.window);
+    if (g_dialogs.open[At(spec.window)] != nullptr) return false;
+    g_dialogs.open[At(spec.window)] = &spec;
+    spec.open();
+    if (const auto& user = g_dialogs.users[At(spec.window)]) user();
+    g_dialogs.open[At(spec.window)] = nullptr;
+    return true;
+}
+
+bool DialogIsOpen(DialogWindow window) { return g_dialogs.open[At(window)] != nullptr; }
+
+void DialogClose(DialogWindow window) { g_dialogs.open[At(window)] = nullptr; }

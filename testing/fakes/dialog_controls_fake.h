@@ -1,0 +1,35 @@
+// Records what portable code shows in every window, by window and control id, and plays the
+// user of the small dialogs.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/dialog_controls.h"
+
+struct FakeCombo {
+    std::vector<std::wstring> items;
+    std::int32_t selected = -1;
+};
+
+struct FakeDialogState {
+    std::map<int, std::int32_t> sliders;
+    std::map<int, std::wstring> texts;
+    std::map<int, bool> visible;
+    std::map<int, bool> checked;
+    std::map<int, FakeCombo> combos;
+    std::map<int, std::vector<int>> tabStops;
+    std::map<int, std::vector<TextRun>> richText;
+    int focus = 0;
+};
+
+void FakeDialogsReset();
+FakeDialogState& FakeDialog(DialogWindow window);
+// What the user does once the dialog is open: change FakeDialog(window), then FakeDialogPress.
+void FakeDialogSetUser(DialogWindow window, std::function<void()> user);
+// A button or kDialogDismissed reaches the open dialog's command handler; true when it ended.
+bool FakeDialogPress(DialogWindow window, int controlId);
+// Every DialogRun in order, including those that found their window open.
+const std::vector<DialogWindow>& FakeDialogRuns();
