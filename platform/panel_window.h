@@ -10,6 +10,8 @@
 ScreenRect PanelWindowRect();
 // All monitors together.
 ScreenRect PanelDesktopRect();
+// The work area (without the taskbar) of the monitor nearest to x, y.
+ScreenRect PanelWorkAreaAt(std::int32_t x, std::int32_t y);
 // Topmost, centred on the anchor inside the work area and outside exclude, above or below
 // it; false where the system cannot compute that (the panel stays where it is).
 bool PanelMoveNextTo(std::int32_t anchorX, std::int32_t anchorY, const ScreenRect& exclude);

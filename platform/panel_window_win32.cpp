@@ -29,6 +29,13 @@ ScreenRect PanelDesktopRect() {
     return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+ScreenRect PanelWorkAreaAt(std::int32_t x, std::int32_t y) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoW(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST), &info)) return PanelDesktopRect();
+    return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+}
+
 bool PanelMoveNextTo(std::int32_t anchorX, std::int32_t anchorY, const ScreenRect& exclude) {
     const HWND window = MainWindowHandle();
     const CalculatePopupWindowPositionFn calculate = PopupPositionFunction();

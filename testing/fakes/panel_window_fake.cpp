@@ -12,6 +12,8 @@ ScreenRect PanelWindowRect() { return g_panel.rect; }
 
 ScreenRect PanelDesktopRect() { return g_panel.desktop; }
 
+ScreenRect PanelWorkAreaAt(std::int32_t, std::int32_t) { return g_panel.workArea; }
+
 bool PanelMoveNextTo(std::int32_t anchorX, std::int32_t, const ScreenRect& exclude) {
     if (!g_panel.canPlaceNextTo) return false;
     g_panel.excluded = exclude;
