@@ -28,9 +28,10 @@ bool SelectedHasIcons() {
     return false;
 }
 
-// Pulled back to 0 on an axis where it would lie off the desktop.
-std::int32_t OnDesktop(std::int32_t position, std::int32_t length, std::int32_t end) {
-    return position < 0 || position + length > end ? 0 : position;
+// Pulled back to 0 on an axis where it would lie off the desktop, which reaches into negative
+// coordinates when a monitor sits left of or above the primary one.
+std::int32_t OnDesktop(std::int32_t position, std::int32_t length, std::int32_t begin, std::int32_t end) {
+    return position < begin || position + length > end ? 0 : position;
 }
 
 // Pushed back inside [low, high) where it sticks out, the near edge winning.
@@ -43,8 +44,8 @@ void MoveToStoredPosition() {
     const ScreenRect panel = PanelWindowRect();
     const ScreenRect desktop = PanelDesktopRect();
     const std::int32_t width = panel.right - panel.left, height = panel.bottom - panel.top;
-    const std::int32_t x = OnDesktop(g_settings.lastx, width, desktop.right);
-    const std::int32_t y = OnDesktop(g_settings.lasty, height, desktop.bottom);
+    const std::int32_t x = OnDesktop(g_settings.lastx, width, desktop.left, desktop.right);
+    const std::int32_t y = OnDesktop(g_settings.lasty, height, desktop.top, desktop.bottom);
     const ScreenRect work = PanelWorkAreaAt(x, y);
     PanelMoveTo(Inside(x, width, work.left, work.right), Inside(y, height, work.top, work.bottom));
 }

@@ -3,6 +3,8 @@
 #include "tests/commands/command_fixture.h"
 #include "platform/requests.h"
 #include "testing/fakes/message_box_fake.h"
+#include "testing/fakes/panel_window_fake.h"
+#include "tray/panel_placement.h"
 
 namespace {
 
@@ -29,6 +31,7 @@ TEST_F(ControlPanel, ShowsWhatTheSelectedMonitorHas) {
     };
     for (const auto& c : cases) {
         FakeControlPanelReset();
+        for (int id : c.hidden) ControlSetVisible(id, true);  // as the template shows them
         MonitorEntry& entry = Entry(c.monitor);
         entry.isLaptopPanel = c.laptop;
         entry.saturationInfo.maximum = c.saturation ? 100 : 0;
@@ -92,6 +95,25 @@ TEST_F(ControlPanel, StepsFasterThanTheBusWriteTheLastValueOnce) {
     PanelWriteSliderValues();
     PanelWriteSliderValues();
     EXPECT_EQ(Writes(), (Writes_{"SetMonitorBrightness m0 16=80", "SetMonitorContrast m0 18=90"}));
+}
+
+// Off the desktop on an axis: 0 there; then wholly inside the work area. A save keeps where
+// the panel is, wherever the user dragged it.
+TEST_F(ControlPanel, OpensAtTheRememberedPlaceInsideTheWorkArea) {
+    const struct {
+        std::int32_t lastx, lasty, left, top;
+    } cases[] = {{100, 200, 100, 200}, {-1500, 2000, 0, 0}, {1500, 660, 1500, 640}};
+    for (const auto& c : cases) {
+        FakePanelWindow().rect = {0, 0, 300, 400};
+        g_settings.lastx = c.lastx;
+        g_settings.lasty = c.lasty;
+        PlacePanelAtIcon();
+        EXPECT_EQ(FakePanelWindow().rect.left, c.left) << c.lastx;
+        EXPECT_EQ(FakePanelWindow().rect.top, c.top) << c.lasty;
+        FakePanelWindow().rect = {7, 9, 307, 409};
+        SaveSettingsPair();
+        EXPECT_EQ(std::pair(g_settings.lastx, g_settings.lasty), std::pair(7, 9));
+    }
 }
 
 }  // namespace
