@@ -42,7 +42,8 @@ fi
 wine Lumistrand.exe "$@" &
 program=$!
 sleep "$settle_seconds"
-import -display "$DISPLAY" -window root "$screenshot"
+# Only the windows: the black around them trimmed away.
+import -display "$DISPLAY" -window root -trim +repage "$screenshot"
 echo "run: screenshot of the running program in $screenshot"
 if ! kill -0 "$program" 2>/dev/null; then
     code=0

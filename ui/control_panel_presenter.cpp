@@ -13,6 +13,7 @@
 #include "platform/control_panel.h"
 #include "platform/main_window.h"
 #include "platform/message_box.h"
+#include "platform/panel_window.h"
 #include "platform/requests.h"
 #include "settings/settings.h"
 #include "settings/texts.h"
@@ -281,7 +282,11 @@ void PanelShowChange(PanelValue value, std::uint32_t changedRows, bool announce)
     if (announce) ShowNotification(view.notification);
 }
 
+// The advanced column of the template, left of the brightness column.
+constexpr std::int32_t kAdvancedColumnLeft = 2, kAdvancedColumnWidth = 128;
+
 void PanelArrange() {
+    PanelCutStrip(kAdvancedColumnLeft, g_settings.showRGB ? 0 : kAdvancedColumnWidth);
     ControlSetChecked(kCheckAdvanced, g_settings.showRGB);
     ControlSetChecked(kCheckVolumeColumn, g_settings.showvolume);
     ControlSetChecked(kCheckVolumeIcon, g_settings.showvolumeicon);

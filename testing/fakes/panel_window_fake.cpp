@@ -29,3 +29,8 @@ void PanelMoveTo(std::int32_t x, std::int32_t y) {
 }
 
 void PanelShowInFront() { ++g_panel.shown; }
+
+void PanelCutStrip(std::int32_t from, std::int32_t width) {
+    g_panel.cutFrom = from;
+    g_panel.cutWidth = width;
+}

@@ -12,6 +12,7 @@ struct FakePanel {
     bool canPlaceNextTo = true;
     std::optional<ScreenRect> excluded;  // the icon rectangle it was last placed beside
     std::uint32_t shown = 0;
+    std::int32_t cutFrom = 0, cutWidth = 0;  // the strip last left out
 };
 
 void FakePanelWindowReset();

@@ -46,6 +46,7 @@ TEST_F(ControlPanel, ShowsWhatTheSelectedMonitorHas) {
         EXPECT_EQ(FakeSliderPosition(kSliderRed), c.redPosition) << c.monitor;
         EXPECT_EQ(FakeControlText(kLabelBrightness), L"Brightness " + std::to_wstring(entry.brightness));
         EXPECT_EQ(FakeControlChecked(kCheckAdvanced), c.advanced);
+        EXPECT_EQ(FakePanelWindow().cutWidth, c.advanced ? 0 : 128) << "the window narrows by the column";
         entry.isLaptopPanel = false;
     }
 }
