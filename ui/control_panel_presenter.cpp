@@ -79,7 +79,8 @@ constexpr int kAdvancedControls[] = {kGroupMonitor, kComboColourTemp, kComboInpu
                                      kButtonPower};
 constexpr int kContrastControls[] = {kLabelContrast, kSliderContrast};
 constexpr int kVolumeControls[] = {kLabelVolume, kSliderVolume, kCheckMute};
-constexpr int kVolumeStepFirst = IDC_VOLUME_STEP_FIRST;
+// The advanced column of the template in dialog units, left of the brightness column.
+constexpr std::int32_t kAdvancedColumnLeft = 2, kAdvancedColumnWidth = 128;
 
 template <std::size_t N>
 void ShowAll(const int (&controls)[N], bool visible) {
@@ -118,7 +119,7 @@ void FillChoiceCombos(const MonitorEntry& entry) {
 
 void ShowVolumeColumn(bool visible) {
     ShowAll(kVolumeControls, visible);
-    for (int id = kVolumeStepFirst; id < kVolumeStepFirst + STEP_BUTTONS_PER_COLUMN; ++id) {
+    for (int id = IDC_VOLUME_STEP_FIRST; id < IDC_VOLUME_STEP_FIRST + STEP_BUTTONS_PER_COLUMN; ++id) {
         ControlSetVisible(id, visible);
     }
 }
@@ -240,7 +241,8 @@ void RotateDisplay() {
     asking = true;
     const bool confirmed =
         MessageBoxAskOnce(UiText(TextId::ConfirmTitle), UiText(TextId::ConfirmRotate),
-                          UiIsGerman() ? L"{DDA52A0D-5269-4F8C-BC02-3ACE9315E370}" : L"{{DDA52A0D-5269-4F8C-BC02-3ACE9315E370}");
+                          UiIsGerman() ? L"{DDA52A0D-5269-4F8C-BC02-3ACE9315E370}"
+                                       : L"{{DDA52A0D-5269-4F8C-BC02-3ACE9315E370}");
     asking = false;
     if (confirmed) MainWindowPostCommand(kCommandRotate, 0);
 }
@@ -260,6 +262,7 @@ void PanelShowValues(std::int32_t index) {
         ShowSliderLabel(view, view.of(entry));
     }
     ControlSetSlider(kSliderVolume, 100 - CurrentVolumePercent());
+    ControlSetChecked(kCheckMute, DefaultAudioDeviceMuted());
 }
 
 void PanelShowControls(std::int32_t index, bool offerChoices) {
@@ -281,9 +284,6 @@ void PanelShowChange(PanelValue value, std::uint32_t changedRows, bool announce)
     if (changedRows != 0) UpdateIcons();
     if (announce) ShowNotification(view.notification);
 }
-
-// The advanced column of the template, left of the brightness column.
-constexpr std::int32_t kAdvancedColumnLeft = 2, kAdvancedColumnWidth = 128;
 
 void PanelArrange() {
     PanelCutStrip(kAdvancedColumnLeft, g_settings.showRGB ? 0 : kAdvancedColumnWidth);
@@ -307,7 +307,8 @@ void PanelArrange() {
 bool PanelSliderMoved(int slider, std::int32_t position) {
     for (std::size_t i = 0; i < std::size(kSetters); ++i) {
         if (kSetters[i].slider != slider) continue;
-        const bool waiting = std::any_of(g_sliderValues.begin(), g_sliderValues.end(), [](std::int32_t v) { return v != kNoValue; });
+        const bool waiting =
+            std::any_of(g_sliderValues.begin(), g_sliderValues.end(), [](std::int32_t v) { return v != kNoValue; });
         g_sliderValues[i] = std::clamp(kSetters[i].maximum - position, 0, kSetters[i].maximum);
         if (!waiting) MainWindowSetTimer(kTimerSliderWrite, kSliderWriteDelayMs);
         return true;

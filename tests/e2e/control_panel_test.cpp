@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "tests/e2e/e2e_helpers.h"
 
@@ -19,21 +17,12 @@ std::wstring ControlText(HWND window, int id) {
     return text;
 }
 
-LRESULT SendTo(HWND window, int id, UINT message, WPARAM wParam, LPARAM lParam) {
-    return SendDlgItemMessageW(window, id, message, wParam, lParam);
-}
-
-// The power-off information that a refused tick opens, of this process, once it shows.
-HWND WaitForOwnDialog(DWORD processId) {
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(50)) {
-        for (HWND dialog = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); dialog != nullptr;
-             dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(dialog, &owner);
-            if (owner == processId && IsWindowVisible(dialog)) return dialog;
-        }
-    }
-    return nullptr;
+// The power-off information that a refused tick opens: the only dialog on this desktop.
+HWND WaitForDialog() {
+    HWND dialog = nullptr;
+    for (const DWORD start = GetTickCount(); dialog == nullptr && GetTickCount() - start < 5000; Sleep(50))
+        dialog = FindWindowW(L"#32770", nullptr);
+    return dialog;
 }
 
 // The user clears the first line's check box; the item lives in the program's address space.
@@ -55,7 +44,8 @@ TEST(ControlPanelE2e, ShowsTheSelectedMonitorAndEachControlWritesOnlyWhatItSays)
     std::string monitors = kFastDefaultMonitors;
     monitors.insert(monitors.find("DF FD FF"), "DC(00 03 05) ");  // the first offers its presets
     ASSERT_TRUE(SimConfigWrite(sandbox, monitors));
-    ASSERT_TRUE(FileWriteBytes(ProgramPathBesideTests(L"Lumistrand.xml"), SettingsText({{"minimizeflag", "Y"}, {"safety", "Y"}})));
+    ASSERT_TRUE(FileWriteBytes(ProgramPathBesideTests(L"Lumistrand.xml"),
+                               SettingsText({{"minimizeflag", "Y"}, {"safety", "Y"}})));
     ProgramProcess first;
     ASSERT_TRUE(StartFirstInstance(sandbox, first));
     HWND window = ProgramWaitForMainWindow(first, 0);
@@ -64,10 +54,10 @@ TEST(ControlPanelE2e, ShowsTheSelectedMonitorAndEachControlWritesOnlyWhatItSays)
     SendMessageW(window, WM_COMMAND, 40064, 0);
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ(ControlText(window, 1002), L"Brightness 75");
-    EXPECT_EQ(SendTo(window, 1038, TBM_GETPOS, 0, 0), 25);
+    EXPECT_EQ(SendDlgItemMessageW(window, 1038, TBM_GETPOS, 0, 0), 25);
     EXPECT_EQ(SecondStartWithCalls(sandbox, L"b 30").calls, std::vector<std::string>{"SetMonitorBrightness m0 0x10=30"});
     EXPECT_EQ(ControlText(window, 1002), L"Brightness 30");
-    EXPECT_EQ(SendTo(window, 1038, TBM_GETPOS, 0, 0), 70);
+    EXPECT_EQ(SendDlgItemMessageW(window, 1038, TBM_GETPOS, 0, 0), 70);
 
     const HWND slider = GetDlgItem(window, 1038), list = GetDlgItem(window, 1001);
     const struct {
@@ -79,14 +69,15 @@ TEST(ControlPanelE2e, ShowsTheSelectedMonitorAndEachControlWritesOnlyWhatItSays)
              PostMessageW(slider, WM_KEYDOWN, VK_DOWN, 0);
              PostMessageW(slider, WM_KEYUP, VK_DOWN, 0);
          }, {"SetMonitorBrightness m0 0x10=29"}},
-        {"contrast 100", [&] { SendTo(window, 40042, BM_CLICK, 0, 0); }, {"SetMonitorContrast m0 0x12=100"}},
+        {"contrast 100", [&] { SendDlgItemMessageW(window, 40042, BM_CLICK, 0, 0); }, {"SetMonitorContrast m0 0x12=100"}},
         {"a preset", [&] {
-             ASSERT_NE(SendTo(window, 1368, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Movie")), CB_ERR);
-             PostMessageW(window, WM_COMMAND, MAKEWPARAM(1368, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(window, 1368)));
+             const HWND presets = GetDlgItem(window, 1368);
+             ASSERT_NE(SendMessageW(presets, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Movie")), CB_ERR);
+             PostMessageW(window, WM_COMMAND, MAKEWPARAM(1368, CBN_SELCHANGE), reinterpret_cast<LPARAM>(presets));
          }, {"SetVCPFeature m0 0xDC=3"}},
         {"an untick under safety", [&] {
              UntickFirstLine(first, list);
-             const HWND information = WaitForOwnDialog(first.processId);
+             const HWND information = WaitForDialog();
              ASSERT_NE(information, nullptr);
              PostMessageW(information, WM_COMMAND, IDCANCEL, 0);
          }, {}},
