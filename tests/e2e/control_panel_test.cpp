@@ -11,20 +11,6 @@
 
 namespace {
 
-std::wstring ControlText(HWND window, int id) {
-    wchar_t text[64] = {};
-    GetDlgItemTextW(window, id, text, 64);
-    return text;
-}
-
-// The power-off information that a refused tick opens: the only dialog on this desktop.
-HWND WaitForDialog() {
-    HWND dialog = nullptr;
-    for (const DWORD start = GetTickCount(); dialog == nullptr && GetTickCount() - start < 5000; Sleep(50))
-        dialog = FindWindowW(L"#32770", nullptr);
-    return dialog;
-}
-
 // The user clears the first line's check box; the item lives in the program's address space.
 void UntickFirstLine(const ProgramProcess& program, HWND list) {
     LVITEMW item{};
@@ -51,12 +37,17 @@ TEST(ControlPanelE2e, ShowsTheSelectedMonitorAndEachControlWritesOnlyWhatItSays)
     HWND window = ProgramWaitForMainWindow(first, 0);
     ASSERT_FALSE(IsWindowVisible(window));
 
+    const auto brightnessLabel = [&] {
+        wchar_t text[64] = {};
+        GetDlgItemTextW(window, 1002, text, 64);
+        return std::wstring(text);
+    };
     SendMessageW(window, WM_COMMAND, 40064, 0);
     EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_EQ(ControlText(window, 1002), L"Brightness 75");
+    EXPECT_EQ(brightnessLabel(), L"Brightness 75");
     EXPECT_EQ(SendDlgItemMessageW(window, 1038, TBM_GETPOS, 0, 0), 25);
     EXPECT_EQ(SecondStartWithCalls(sandbox, L"b 30").calls, std::vector<std::string>{"SetMonitorBrightness m0 0x10=30"});
-    EXPECT_EQ(ControlText(window, 1002), L"Brightness 30");
+    EXPECT_EQ(brightnessLabel(), L"Brightness 30");
     EXPECT_EQ(SendDlgItemMessageW(window, 1038, TBM_GETPOS, 0, 0), 70);
 
     const HWND slider = GetDlgItem(window, 1038), list = GetDlgItem(window, 1001);
@@ -77,7 +68,9 @@ TEST(ControlPanelE2e, ShowsTheSelectedMonitorAndEachControlWritesOnlyWhatItSays)
          }, {"SetVCPFeature m0 0xDC=3"}},
         {"an untick under safety", [&] {
              UntickFirstLine(first, list);
-             const HWND information = WaitForDialog();
+             HWND information = nullptr;  // the power-off information: the only dialog on this desktop
+             for (const DWORD start = GetTickCount(); !information && GetTickCount() - start < 5000; Sleep(50))
+                 information = FindWindowW(L"#32770", nullptr);
              ASSERT_NE(information, nullptr);
              PostMessageW(information, WM_COMMAND, IDCANCEL, 0);
          }, {}},
