@@ -1,6 +1,7 @@
 #include "app/startup_steps.h"
 
 #include "tray/icon_set.h"
+#include "ui/control_panel_presenter.h"
 
 void PrepareWmiStrings() {}
 void PrepareSettingsDialogTexts() {}
@@ -8,7 +9,7 @@ void PrepareTimedAndWheelEntries() {}
 void PrepareUpdateWindowText() {}
 void LoadGpuLibraries() {}
 void FreeGpuLibraries() {}
-void PrepareControlPanel() {}
+void PrepareControlPanel() { PanelArrange(); }
 void AttachLaptopPanelAndAudio() {}
 void CreateTooltipsAndIcons() { CreateNotificationIcons(); }
 void RemoveNotificationIcons() { RemoveAllIcons(); }

@@ -33,6 +33,8 @@
 #include "settings/settings_store.h"
 #include "settings/texts.h"
 #include "settings/ui_language.h"
+#include "tray/panel_placement.h"
+#include "ui/control_panel_presenter.h"
 #include "vcp/vcp_code_table.h"
 
 namespace {
@@ -144,12 +146,7 @@ int ShutDown() {
 
 HACCEL MainAccelerators() { return g_accelerators; }
 
-void ShowControlPanel() {
-    HWND window = MainWindowHandle();
-    if (window == nullptr) return;
-    ShowWindow(window, SW_SHOWNORMAL);
-    SetForegroundWindow(window);
-}
+void ShowControlPanel() { PlacePanelAtIcon(); }
 
 void HideControlPanel() {
     HWND window = MainWindowHandle();
@@ -179,7 +176,13 @@ HWND CreateMainWindow(HINSTANCE instance) {
         return nullptr;
     }
     MonitorListViewSetUp(list);
+    // Until the panel is first placed, saving the settings keeps the remembered position.
+    SetWindowPos(window, nullptr, g_settings.lastx, g_settings.lasty, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     MainWindowAttach(reinterpret_cast<std::uintptr_t>(window));
+    PanelForEachSlider([](int slider, std::int32_t maximum) {
+        SendDlgItemMessageW(MainWindowHandle(), slider, TBM_SETRANGE, FALSE, MAKELPARAM(0, maximum));
+        SendDlgItemMessageW(MainWindowHandle(), slider, TBM_SETPAGESIZE, 0, 1);
+    });
     return window;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/panel_window.h"
 #include "res/resource.h"
 #include "tray/balloon.h"
+#include "ui/control_panel_presenter.h"
 #include "ui/hidden_icons.h"
 
 namespace {
@@ -48,6 +49,7 @@ constexpr MainWindowTimer kTimers[] = {
     {kTimerHiddenWarningClose, 0, true, HiddenIconWarningCloseTick},
     {kTimerTaskbarRestart, 0, true, RestartForSystemEvent<kTaskbarRestart>},
     {kTimerPanelToFront, 0, true, PanelShowInFront},
+    {kTimerSliderWrite, 0, true, PanelWriteSliderValues},
     {kTimerBrightnessTransfer, 0, true, TransferBrightness},
     {kTimerPowerRecheck, 0, true, RecheckPowerStates},
     {kTimerDisplayChangeCheck, 0, true, CheckConfigurationForSystemEvent<kDisplayChangeCheck>},

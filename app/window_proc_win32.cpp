@@ -35,6 +35,7 @@
 #include "tray/balloon.h"
 #include "tray/icon_set.h"
 #include "tray/panel_placement.h"
+#include "ui/control_panel_presenter.h"
 #include "ui/help_window.h"
 
 namespace {
@@ -47,6 +48,8 @@ constexpr LPARAM kClickCtrlShift = 2;
 
 std::atomic<bool> g_popupMenuOpen = false;
 std::int32_t g_listMenuRow = -1;  // the row the list menu was opened for
+
+bool CtrlAndShiftHeld() { return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0; }
 
 LRESULT OnCopyData(const COPYDATASTRUCT* data) {
     if (data == nullptr) return FALSE;
@@ -172,8 +175,8 @@ void OnMonitorListNotify(HWND window, const NMHDR& header) {
     if (header.code != LVN_ITEMCHANGED) return;
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
     if (!MonitorListViewOnItemChanged(change)) return;
-    const bool ctrlShift = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0;
-    const LPARAM flags = (MonitorListIsChecked(change.iItem) ? kClickChecked : 0) | (ctrlShift ? kClickCtrlShift : 0);
+    const LPARAM flags =
+        (MonitorListIsChecked(change.iItem) ? kClickChecked : 0) | (CtrlAndShiftHeld() ? kClickCtrlShift : 0);
     PostMessageW(window, kMessagePowerClick, static_cast<WPARAM>(change.iItem), flags);
 }
 
@@ -206,6 +209,48 @@ void OnTimer(HWND window, UINT_PTR id) {
     if (timer->work != nullptr) timer->work();
 }
 
+void OnSlider(HWND slider, WPARAM wParam) {
+    if (slider == nullptr || LOWORD(wParam) == TB_THUMBTRACK) return;
+    PanelSliderMoved(GetDlgCtrlID(slider), static_cast<std::int32_t>(SendMessageW(slider, TBM_GETPOS, 0, 0)));
+}
+
+// The channel becomes a level bar in the slider's colour, wider and shorter than the standard one.
+LRESULT OnSliderDraw(const NMCUSTOMDRAW& draw) {
+    std::uint32_t colour = 0;
+    if (!PanelSliderColour(static_cast<int>(draw.hdr.idFrom), colour)) return CDRF_DODEFAULT;
+    if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.dwDrawStage != CDDS_ITEMPREPAINT || draw.dwItemSpec != TBCD_CHANNEL) return CDRF_DODEFAULT;
+    const RECT bar{draw.rc.left - 3, draw.rc.top + 4, draw.rc.right + 2, draw.rc.bottom - 4};
+    const auto maximum = static_cast<int>(SendMessageW(draw.hdr.hwndFrom, TBM_GETRANGEMAX, 0, 0));
+    const auto position = static_cast<int>(SendMessageW(draw.hdr.hwndFrom, TBM_GETPOS, 0, 0));
+    const int level = maximum > 0 ? MulDiv(bar.bottom - bar.top, maximum - position, maximum) : 0;
+    FillRect(draw.hdc, &bar, GetSysColorBrush(COLOR_BTNFACE));
+    const RECT filled{bar.left, bar.bottom - level, bar.right, bar.bottom};
+    if (HBRUSH brush = CreateSolidBrush(colour)) {
+        FillRect(draw.hdc, &filled, brush);
+        DeleteObject(brush);
+    }
+    return CDRF_SKIPDEFAULT;
+}
+
+void OnPowerButton() {
+    const std::int32_t row = g_monitors.selectedMonitor;
+    OnPowerCheckBoxClicked(row, !MonitorListIsChecked(row), CtrlAndShiftHeld());
+}
+
+// The panel's own controls; menus and accelerators come with a notification code of 0 or 1
+// and ids the controls do not use.
+bool OnControl(HWND control, int id, int code) {
+    if (code == CBN_SELCHANGE && control != nullptr) {
+        const LRESULT chosen = SendMessageW(control, CB_GETCURSEL, 0, 0);
+        const LRESULT length = chosen == CB_ERR ? CB_ERR : SendMessageW(control, CB_GETLBTEXTLEN, chosen, 0);
+        std::wstring choice(length == CB_ERR ? 0 : static_cast<std::size_t>(length), L'\0');
+        if (!choice.empty()) SendMessageW(control, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(choice.data()));
+        return PanelControlUsed(id, choice);
+    }
+    return code == BN_CLICKED && PanelControlUsed(id, {});
+}
+
 bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     g_popupMenuOpen = false;
     switch (LOWORD(wParam)) {
@@ -223,13 +268,29 @@ bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             HidePanelKeepingPointer();
             return true;
         case IDM_TURN_OFF_MONITORS:
+        case IDC_TURN_OFF_SHORT:
+        case IDC_TURN_OFF_WIDE:
             TurnOffAllMonitors();
+            return true;
+        case IDC_HIDE_PANEL:
+            HideControlPanel();
+            return true;
+        case IDC_OPEN_SETTINGS:
+            return RunMenuCommand(IDM_SETTINGS, g_listMenuRow);
+        case IDC_POWER_TOGGLE:
+            OnPowerButton();
+            return true;
+        case IDC_VOLUME_ICON:
+            // The icon set is built once at start.
+            g_settings.showvolumeicon = IsDlgButtonChecked(window, IDC_VOLUME_ICON) == BST_CHECKED;
+            RestartLogged(L"show/hide volume icon -> restart Lumistrand");
             return true;
         case IDM_HELP:
             OpenHelpWindow();
             return true;
         default:
-            return RunMenuCommand(LOWORD(wParam), g_listMenuRow);
+            return RunMenuCommand(LOWORD(wParam), g_listMenuRow) ||
+                   OnControl(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
     }
 }
 
@@ -302,8 +363,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_TIMER:
             OnTimer(window, wParam);
             return 0;
+        case WM_VSCROLL:
+            OnSlider(reinterpret_cast<HWND>(lParam), wParam);
+            return 0;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header != nullptr && header->code == NM_CUSTOMDRAW && header->idFrom != IDC_MONITOR_LIST)
+                return OnSliderDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
             if (header == nullptr || header->idFrom != IDC_MONITOR_LIST) break;
             OnMonitorListNotify(window, *header);
             return 0;

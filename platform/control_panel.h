@@ -19,6 +19,7 @@ inline void ControlSetVisible(int controlId, bool visible) {
 inline void ControlSetChecked(int controlId, bool checked) {
     DialogSetChecked(DialogWindow::ControlPanel, controlId, checked);
 }
+inline bool ControlIsChecked(int controlId) { return DialogIsChecked(DialogWindow::ControlPanel, controlId); }
 inline void ComboClear(int controlId) { DialogComboClear(DialogWindow::ControlPanel, controlId); }
 inline void ComboAdd(int controlId, const std::wstring& text) {
     DialogComboAdd(DialogWindow::ControlPanel, controlId, text);

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/main_window_handle_win32.h"
 #include "platform/panel_window.h"
 #include "res/resource.h"
@@ -15,6 +17,32 @@ CalculatePopupWindowPositionFn PopupPositionFunction() {
     return function;
 }
 
+struct TemplatePlace {
+    HWND control;
+    RECT rect;  // client coordinates in the template's layout
+};
+
+// Taken once, before the first cut, so every cut starts from the template.
+std::vector<TemplatePlace> g_templatePlaces;
+SIZE g_templateSize{};
+
+BOOL CALLBACK RememberPlace(HWND control, LPARAM parent) {
+    if (GetParent(control) != reinterpret_cast<HWND>(parent)) return TRUE;
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&rect), 2);
+    g_templatePlaces.push_back({control, rect});
+    return TRUE;
+}
+
+void RememberTemplate(HWND window) {
+    if (!g_templatePlaces.empty()) return;
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    g_templateSize = {frame.right - frame.left, frame.bottom - frame.top};
+    EnumChildWindows(window, RememberPlace, reinterpret_cast<LPARAM>(window));
+}
+
 }  // namespace
 
 ScreenRect PanelWindowRect() {
@@ -27,6 +55,13 @@ ScreenRect PanelWindowRect() {
 ScreenRect PanelDesktopRect() {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+ScreenRect PanelWorkAreaAt(std::int32_t x, std::int32_t y) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoW(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST), &info)) return PanelDesktopRect();
+    return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
 }
 
 bool PanelMoveNextTo(std::int32_t anchorX, std::int32_t anchorY, const ScreenRect& exclude) {
@@ -45,6 +80,28 @@ bool PanelMoveNextTo(std::int32_t anchorX, std::int32_t anchorY, const ScreenRec
 
 void PanelMoveTo(std::int32_t x, std::int32_t y) {
     if (const HWND window = MainWindowHandle()) SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void PanelCutStrip(std::int32_t from, std::int32_t width) {
+    const HWND window = MainWindowHandle();
+    if (window == nullptr) return;
+    RememberTemplate(window);
+    RECT strip{from, 0, from + width, 0};
+    MapDialogRect(window, &strip);
+    const LONG cut = strip.right - strip.left;
+    for (const TemplatePlace& place : g_templatePlaces) {
+        RECT rect = place.rect;
+        if (rect.left >= strip.right) {
+            OffsetRect(&rect, -cut, 0);
+        } else if (rect.right > strip.right) {
+            rect.right -= cut;
+        }
+        SetWindowPos(place.control, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetWindowPos(window, nullptr, 0, 0, g_templateSize.cx - cut, g_templateSize.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 void PanelShowInFront() {

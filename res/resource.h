@@ -127,6 +127,7 @@ enum MainTimer : std::uint32_t {
     kTimerInputRepeat = 0x0E,
     kTimerTenSeconds = 0x0F,
     kTimerPanelToFront = 0x11,
+    kTimerSliderWrite = 0x16,
     kTimerBrightnessTransfer = 0x1E,
     kTimerUpdateCheck = 0x2B,
     kTimerFullScreen = 0x2C,

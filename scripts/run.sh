@@ -2,7 +2,8 @@
 # Builds Lumistrand.exe and the simulated dxva2.dll and runs the program under Wine with
 # simulated monitors. With a working $DISPLAY the program shows there until you end it;
 # otherwise it runs on a private Xvfb, a screenshot is taken after a few seconds into
-# build/run/screenshot.png and the program is ended.
+# build/run/screenshot.png (or LUMISTRAND_SCREENSHOT, e.g. docs/control-panel.png) and the
+# program is ended.
 #   bash scripts/run.sh [command line for Lumistrand]
 # LUMISTRAND_SIM_CONFIG may name a simulator configuration (docs/simulator.md); the
 # simulator's transaction log goes to build/run/sim-log.txt.
@@ -23,6 +24,7 @@ fi
 
 run_dir="$build/run"
 mkdir -p "$run_dir"
+screenshot=$(realpath -m "${LUMISTRAND_SCREENSHOT:-$run_dir/screenshot.png}")
 export LUMISTRAND_SIM_LOG="$run_dir/sim-log.txt"
 export LUMISTRAND_SIM_STATE="$run_dir/sim-state.txt"
 
@@ -40,8 +42,8 @@ fi
 wine Lumistrand.exe "$@" &
 program=$!
 sleep "$settle_seconds"
-screenshot="$run_dir/screenshot.png"
-import -display "$DISPLAY" -window root "$screenshot"
+# Only the windows: the black around them trimmed away.
+import -display "$DISPLAY" -window root -trim +repage "$screenshot"
 echo "run: screenshot of the running program in $screenshot"
 if ! kill -0 "$program" 2>/dev/null; then
     code=0

@@ -473,6 +473,22 @@ constexpr TextPair kTexts[] = {
      L"\tKlicken Sie das K\u00E4stchen unten an, um ohne zus\u00E4tzliche Tasten auszuschalten."},
     {TextId::PowerOffInstant, L"instant powering off, no additional pressed keys required",
      L"sofort ausschalten, keine zus\u00E4tzlichen Tasten n\u00F6tig"},
+    {TextId::ConfirmTitle, L"Click Cancel if you are unsure!", L"Im Zweifelsfall klicken Sie Abbrechen!"},
+    {TextId::ConfirmFactoryReset,
+     L"Click Cancel if you are unsure!\n\nClick OK if you really want to restore default monitor-settings,\nthis will change "
+     L"brightness, colors and so on...",
+     L"Im Zweifelsfall klicken Sie Abbrechen!\n\nKlicken Sie OK, wenn Sie wirklich die Werkseinstellungen des Monitors "
+     L"herstellen wollen,\ndas \u00E4ndert Helligkeit, Farben usw. ..."},
+    {TextId::ConfirmInput,
+     L"Click Cancel if you are unsure!\n\nClick OK if you really want to change monitor-input,\nmonitor may stop displaying "
+     L"windows-system\nand display data from the newly selected input.",
+     L"Im Zweifelsfall klicken Sie Abbrechen!\n\nKlicken Sie OK, wenn Sie wirklich den Monitor-Eingang wechseln wollen,\n"
+     L"der Monitor zeigt dann vielleicht nicht mehr Windows,\nsondern das Bild des neuen Eingangs."},
+    {TextId::ConfirmRotate,
+     L"Click Cancel if you are unsure!\n\nIt may be hard to move mouse in a rotated display,\ntherefore use for rotating a "
+     L"hotkey with argument w",
+     L"Im Zweifelsfall klicken Sie Abbrechen!\n\nIn einer gedrehten Anzeige ist die Maus schwer zu f\u00FChren,\nnutzen Sie "
+     L"zum Drehen besser eine Tastenkombination mit Argument w"},
 };
 
 constexpr bool EveryIdInItsRow() {

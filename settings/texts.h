@@ -45,6 +45,10 @@ enum class TextId {
     PowerOffCtrlShift,
     PowerOffTickBelow,
     PowerOffInstant,
+    ConfirmTitle,
+    ConfirmFactoryReset,
+    ConfirmInput,
+    ConfirmRotate,
     Count
 };
 

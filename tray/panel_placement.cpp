@@ -1,5 +1,7 @@
 #include "tray/panel_placement.h"
 
+#include <algorithm>
+
 #include "monitors/known_monitors.h"
 #include "monitors/monitor_table.h"
 #include "platform/main_window.h"
@@ -26,16 +28,26 @@ bool SelectedHasIcons() {
     return false;
 }
 
-// Pulled back to 0 on an axis where it would lie off the desktop.
-std::int32_t OnDesktop(std::int32_t position, std::int32_t length, std::int32_t end) {
-    return position < 0 || position + length > end ? 0 : position;
+// Pulled back to 0 on an axis where it would lie off the desktop, which reaches into negative
+// coordinates when a monitor sits left of or above the primary one.
+std::int32_t OnDesktop(std::int32_t position, std::int32_t length, std::int32_t begin, std::int32_t end) {
+    return position < begin || position + length > end ? 0 : position;
 }
 
+// Pushed back inside [low, high) where it sticks out, the near edge winning.
+std::int32_t Inside(std::int32_t position, std::int32_t length, std::int32_t low, std::int32_t high) {
+    return std::max(low, std::min(position, high - length));
+}
+
+// The whole panel stays on the monitor it opens on, clear of the taskbar.
 void MoveToStoredPosition() {
     const ScreenRect panel = PanelWindowRect();
     const ScreenRect desktop = PanelDesktopRect();
-    PanelMoveTo(OnDesktop(g_settings.lastx, panel.right - panel.left, desktop.right),
-                OnDesktop(g_settings.lasty, panel.bottom - panel.top, desktop.bottom));
+    const std::int32_t width = panel.right - panel.left, height = panel.bottom - panel.top;
+    const std::int32_t x = OnDesktop(g_settings.lastx, width, desktop.left, desktop.right);
+    const std::int32_t y = OnDesktop(g_settings.lasty, height, desktop.top, desktop.bottom);
+    const ScreenRect work = PanelWorkAreaAt(x, y);
+    PanelMoveTo(Inside(x, width, work.left, work.right), Inside(y, height, work.top, work.bottom));
 }
 
 }  // namespace

@@ -5,12 +5,19 @@
 #include <string>
 
 #include "audio/audio.h"
+#include "monitors/brightness.h"
+#include "monitors/colour.h"
+#include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "platform/control_panel.h"
+#include "platform/main_window.h"
+#include "platform/message_box.h"
+#include "platform/panel_window.h"
 #include "platform/requests.h"
 #include "settings/settings.h"
 #include "settings/texts.h"
+#include "settings/ui_language.h"
 
 namespace {
 
@@ -55,14 +62,15 @@ void ShowSliderLabel(const ValueView& view, std::int32_t value) {
 
 struct ChoiceCombo {
     int control;
-    std::array<std::wstring, 256> MonitorEntry::*choices;
+    std::array<std::wstring, 256> MonitorEntry::*choices;  // index: the VCP value
     std::wstring MonitorEntry::*current;
+    std::int32_t MonitorEntry::*request;
 };
 
 constexpr ChoiceCombo kCombos[] = {
-    {kComboColourTemp, &MonitorEntry::colourTempChoices, &MonitorEntry::colourTempName},
-    {kComboInput, &MonitorEntry::inputChoices, &MonitorEntry::inputName},
-    {kComboPreset, &MonitorEntry::presetChoices, &MonitorEntry::presetName},
+    {kComboColourTemp, &MonitorEntry::colourTempChoices, &MonitorEntry::colourTempName, &MonitorEntry::pendingColourTemp},
+    {kComboInput, &MonitorEntry::inputChoices, &MonitorEntry::inputName, &MonitorEntry::pendingInput},
+    {kComboPreset, &MonitorEntry::presetChoices, &MonitorEntry::presetName, &MonitorEntry::pendingPreset},
 };
 
 constexpr int kColourControls[] = {kLabelRed, kLabelGreen, kLabelBlue, kSliderRed, kSliderGreen, kSliderBlue};
@@ -70,6 +78,9 @@ constexpr int kSpeakerControls[] = {kSliderSpeaker, kLabelSpeaker};
 constexpr int kAdvancedControls[] = {kGroupMonitor, kComboColourTemp, kComboInput, kComboPreset, kButtonReset,
                                      kButtonPower};
 constexpr int kContrastControls[] = {kLabelContrast, kSliderContrast};
+constexpr int kVolumeControls[] = {kLabelVolume, kSliderVolume, kCheckMute};
+// The advanced column of the template in dialog units, left of the brightness column.
+constexpr std::int32_t kAdvancedColumnLeft = 2, kAdvancedColumnWidth = 128;
 
 template <std::size_t N>
 void ShowAll(const int (&controls)[N], bool visible) {
@@ -106,6 +117,13 @@ void FillChoiceCombos(const MonitorEntry& entry) {
     }
 }
 
+void ShowVolumeColumn(bool visible) {
+    ShowAll(kVolumeControls, visible);
+    for (int id = IDC_VOLUME_STEP_FIRST; id < IDC_VOLUME_STEP_FIRST + STEP_BUTTONS_PER_COLUMN; ++id) {
+        ControlSetVisible(id, visible);
+    }
+}
+
 void SetPanelVisibility(const MonitorEntry& entry) {
     const SaturationInfo& saturation = entry.saturationInfo;
     const bool saturationShown = g_settings.showRGB && saturation.maximum != saturation.minimum;
@@ -131,6 +149,109 @@ void SetPanelVisibility(const MonitorEntry& entry) {
     ShowContrastColumn(true);
 }
 
+// Where a slider's or step button's value goes: the setter the command language calls for it.
+struct ValueSetter {
+    int slider;
+    std::int32_t maximum;
+    int stepFirst;  // 0: no step buttons
+    void (*write)(std::uint32_t value);
+    ColorRef Settings::*colour;  // nullptr: fixedColour
+    ColorRef fixedColour;
+};
+
+template <ColourKind kind>
+void WriteColour(std::uint32_t value) {
+    SetColourValue(kind, value);
+}
+
+void WriteVolume(std::uint32_t percent) { SetVolume(static_cast<float>(percent) / 100.0f); }
+
+constexpr ValueSetter kSetters[] = {
+    {kSliderBrightness, 100, IDC_BRIGHTNESS_STEP_FIRST, SetBrightness, &Settings::ColorSliderBrightness, 0},
+    {kSliderContrast, 100, IDC_CONTRAST_STEP_FIRST, SetContrast, &Settings::ColorSliderContrast, 0},
+    {kSliderVolume, 100, IDC_VOLUME_STEP_FIRST, WriteVolume, &Settings::ColorSliderVolume, 0},
+    {kSliderRed, 255, 0, WriteColour<ColourKind::Red>, nullptr, 0x0000FF},
+    {kSliderGreen, 255, 0, WriteColour<ColourKind::Green>, nullptr, 0x00FF00},
+    {kSliderBlue, 255, 0, WriteColour<ColourKind::Blue>, nullptr, 0xFF0000},
+    {kSliderSpeaker, 100, 0, WriteColour<ColourKind::Speaker>, &Settings::ColorSliderSpeaker, 0},
+    {kSliderSaturation, 100, 0, WriteColour<ColourKind::Saturation>, &Settings::ColorSliderVibrance, 0},
+};
+constexpr ColorRef kMutedGrey = 0x808080;
+
+constexpr std::uint32_t kSliderWriteDelayMs = 20;
+constexpr std::int32_t kNoValue = -1;
+std::array<std::int32_t, std::size(kSetters)> g_sliderValues = [] {
+    std::array<std::int32_t, std::size(kSetters)> none{};
+    none.fill(kNoValue);
+    return none;
+}();
+
+bool StepButtonPressed(int control) {
+    for (const ValueSetter& setter : kSetters) {
+        if (setter.stepFirst != 0 && control >= setter.stepFirst && control < setter.stepFirst + STEP_BUTTONS_PER_COLUMN) {
+            setter.write(static_cast<std::uint32_t>((control - setter.stepFirst) * 5));
+            return true;
+        }
+    }
+    return false;
+}
+
+MonitorEntry* SelectedEntry() {
+    const std::int32_t index = g_monitors.selectedMonitor;
+    return IsRow(index) ? &g_monitors.entries[static_cast<std::size_t>(index)] : nullptr;
+}
+
+// The chosen name's VCP value becomes the monitor's request, carried out by a pass. A refused
+// input change puts the list back on the current input.
+bool ChoiceMade(int control, const std::wstring& choice) {
+    for (const ChoiceCombo& combo : kCombos) {
+        if (combo.control != control) continue;
+        MonitorEntry* entry = SelectedEntry();
+        if (entry == nullptr) return true;
+        const std::array<std::wstring, 256>& choices = entry->*combo.choices;
+        const auto found = std::find(choices.begin(), choices.end(), choice);
+        if (choice.empty() || found == choices.end()) return true;
+        if (control == kComboInput &&
+            !MessageBoxAskOnce(UiText(TextId::ConfirmTitle), UiText(TextId::ConfirmInput),
+                               L"{BEFEAD55-8D9E-4F94-A1A2-A98B0695BDFE}")) {
+            ComboSelect(control, entry->*combo.current);
+            return true;
+        }
+        entry->*combo.request = static_cast<std::int32_t>(found - choices.begin());
+        DiscoverMonitors(false);
+        return true;
+    }
+    return false;
+}
+
+void ResetMonitor() {
+    MonitorEntry* entry = SelectedEntry();
+    if (entry == nullptr || !MessageBoxAskOnce(UiText(TextId::ConfirmTitle), UiText(TextId::ConfirmFactoryReset),
+                                               L"{778BC249-4781-4510-86E8-DEA8B61AF1C6}"))
+        return;
+    entry->pendingFactoryReset = true;
+    DiscoverMonitors(false);
+}
+
+// The English value name differs from the German one by its doubled brace, so each language
+// keeps its own "don't ask again".
+void RotateDisplay() {
+    static bool asking = false;
+    if (asking) return;
+    asking = true;
+    const bool confirmed =
+        MessageBoxAskOnce(UiText(TextId::ConfirmTitle), UiText(TextId::ConfirmRotate),
+                          UiIsGerman() ? L"{DDA52A0D-5269-4F8C-BC02-3ACE9315E370}"
+                                       : L"{{DDA52A0D-5269-4F8C-BC02-3ACE9315E370}");
+    asking = false;
+    if (confirmed) MainWindowPostCommand(kCommandRotate, 0);
+}
+
+void ColumnSwitched(bool& setting, int checkBox) {
+    setting = ControlIsChecked(checkBox);
+    PanelArrange();
+}
+
 }  // namespace
 
 void PanelShowValues(std::int32_t index) {
@@ -141,6 +262,7 @@ void PanelShowValues(std::int32_t index) {
         ShowSliderLabel(view, view.of(entry));
     }
     ControlSetSlider(kSliderVolume, 100 - CurrentVolumePercent());
+    ControlSetChecked(kCheckMute, DefaultAudioDeviceMuted());
 }
 
 void PanelShowControls(std::int32_t index, bool offerChoices) {
@@ -161,4 +283,71 @@ void PanelShowChange(PanelValue value, std::uint32_t changedRows, bool announce)
     ControlPanelRedraw();
     if (changedRows != 0) UpdateIcons();
     if (announce) ShowNotification(view.notification);
+}
+
+void PanelArrange() {
+    PanelCutStrip(kAdvancedColumnLeft, g_settings.showRGB ? 0 : kAdvancedColumnWidth);
+    ControlSetChecked(kCheckAdvanced, g_settings.showRGB);
+    ControlSetChecked(kCheckVolumeColumn, g_settings.showvolume);
+    ControlSetChecked(kCheckVolumeIcon, g_settings.showvolumeicon);
+    ShowVolumeColumn(g_settings.showvolume);
+    ControlSetVisible(kButtonRotate, g_settings.showRGB);
+    if (g_settings.showRGB) {
+        PanelShowControls(g_monitors.selectedMonitor, false);
+        return;
+    }
+    ShowAll(kColourControls, false);
+    ShowAll(kSpeakerControls, false);
+    ShowAll(kAdvancedControls, false);
+    ControlSetVisible(kLabelNoColours, false);
+    ControlSetVisible(kLabelSaturation, false);
+    ControlSetVisible(kSliderSaturation, false);
+}
+
+bool PanelSliderMoved(int slider, std::int32_t position) {
+    for (std::size_t i = 0; i < std::size(kSetters); ++i) {
+        if (kSetters[i].slider != slider) continue;
+        const bool waiting =
+            std::any_of(g_sliderValues.begin(), g_sliderValues.end(), [](std::int32_t v) { return v != kNoValue; });
+        g_sliderValues[i] = std::clamp(kSetters[i].maximum - position, 0, kSetters[i].maximum);
+        if (!waiting) MainWindowSetTimer(kTimerSliderWrite, kSliderWriteDelayMs);
+        return true;
+    }
+    return false;
+}
+
+void PanelWriteSliderValues() {
+    const auto values = g_sliderValues;
+    g_sliderValues.fill(kNoValue);
+    for (std::size_t i = 0; i < std::size(kSetters); ++i) {
+        if (values[i] != kNoValue) kSetters[i].write(static_cast<std::uint32_t>(values[i]));
+    }
+}
+
+bool PanelControlUsed(int control, const std::wstring& choice) {
+    if (StepButtonPressed(control) || ChoiceMade(control, choice)) return true;
+    switch (control) {
+        case kButtonReset: ResetMonitor(); return true;
+        case kButtonRotate: RotateDisplay(); return true;
+        case kCheckMute: SetMute(ControlIsChecked(kCheckMute)); return true;
+        case kCheckAdvanced: ColumnSwitched(g_settings.showRGB, kCheckAdvanced); return true;
+        case kCheckVolumeColumn: ColumnSwitched(g_settings.showvolume, kCheckVolumeColumn); return true;
+        default: return false;
+    }
+}
+
+void PanelForEachSlider(void (*visit)(int slider, std::int32_t maximum)) {
+    for (const ValueSetter& setter : kSetters) visit(setter.slider, setter.maximum);
+}
+
+// Read from the settings at every drawing, so a settings load or a colour chosen in the
+// settings dialog shows at the next redraw.
+bool PanelSliderColour(int slider, ColorRef& colour) {
+    for (const ValueSetter& setter : kSetters) {
+        if (setter.slider != slider) continue;
+        colour = setter.colour == nullptr ? setter.fixedColour : g_settings.*setter.colour;
+        if (slider == kSliderVolume && DefaultAudioDeviceMuted()) colour = kMutedGrey;
+        return true;
+    }
+    return false;
 }

@@ -2,9 +2,15 @@
 
 namespace {
 std::vector<ShownMessageBox> g_shown;
+bool g_askOnceAnswer = true;
 }  // namespace
 
-void FakeMessageBoxReset() { g_shown.clear(); }
+void FakeMessageBoxReset() {
+    g_shown.clear();
+    g_askOnceAnswer = true;
+}
+
+void FakeMessageBoxAnswerAskOnce(bool ok) { g_askOnceAnswer = ok; }
 
 const std::vector<ShownMessageBox>& FakeMessageBoxesShown() { return g_shown; }
 
@@ -14,5 +20,5 @@ void MessageBoxShow(const std::wstring& title, const std::wstring& text, bool wa
 
 bool MessageBoxAskOnce(const std::wstring& title, const std::wstring& text, const wchar_t*) {
     g_shown.push_back({title, text, false});
-    return true;
+    return g_askOnceAnswer;
 }

@@ -13,3 +13,5 @@ struct ShownMessageBox {
 
 void FakeMessageBoxReset();
 const std::vector<ShownMessageBox>& FakeMessageBoxesShown();
+// What the boxes that offer not to ask again answer from now on (OK until a reset).
+void FakeMessageBoxAnswerAskOnce(bool ok);

@@ -12,6 +12,8 @@ ScreenRect PanelWindowRect() { return g_panel.rect; }
 
 ScreenRect PanelDesktopRect() { return g_panel.desktop; }
 
+ScreenRect PanelWorkAreaAt(std::int32_t, std::int32_t) { return g_panel.workArea; }
+
 bool PanelMoveNextTo(std::int32_t anchorX, std::int32_t, const ScreenRect& exclude) {
     if (!g_panel.canPlaceNextTo) return false;
     g_panel.excluded = exclude;
@@ -27,3 +29,8 @@ void PanelMoveTo(std::int32_t x, std::int32_t y) {
 }
 
 void PanelShowInFront() { ++g_panel.shown; }
+
+void PanelCutStrip(std::int32_t from, std::int32_t width) {
+    g_panel.cutFrom = from;
+    g_panel.cutWidth = width;
+}

@@ -1,0 +1,117 @@
+// The control panel over the simulator's two monitors: what it shows for each, and where each
+// user action ends up on the bus.
+#include "tests/commands/command_fixture.h"
+#include "platform/requests.h"
+#include "testing/fakes/message_box_fake.h"
+#include "testing/fakes/panel_window_fake.h"
+#include "tray/panel_placement.h"
+
+namespace {
+
+class ControlPanel : public CommandTest {};
+
+TEST_F(ControlPanel, ShowsWhatTheSelectedMonitorHas) {
+    SimMonitorAt(0)->vcp[0x14].current = 0x0B;  // User1: the gains can be set
+    Discover();
+    const struct {
+        int monitor;
+        bool laptop, advanced, saturation;
+        std::vector<int> shown, hidden;
+        std::vector<std::wstring> inputs;
+        std::int32_t redPosition;
+    } cases[] = {
+        {0, false, true, false, {kSliderRed, kSliderSpeaker, kComboInput, kSliderContrast, kButtonRotate},
+         {kLabelNoColours, kSliderSaturation, kLabelLaptopContrast, kLabelLaptopLevels}, {L"VGA1"}, 127},
+        {1, false, true, true, {kLabelNoColours, kSliderSaturation, kComboInput},
+         {kSliderRed, kSliderSpeaker}, {L"DisplayPort1", L"HDMI1", L"HDMI2"}, 255},
+        {0, true, true, false, {kLabelLaptopContrast, kLabelLaptopLevels},
+         {kSliderRed, kSliderSpeaker, kComboInput, kSliderContrast, kButtonContrastLast}, {L"VGA1"}, 127},
+        {0, false, false, true, {kSliderContrast, kSliderVolume},
+         {kSliderRed, kSliderSpeaker, kSliderSaturation, kComboInput, kButtonRotate}, {L"VGA1"}, 127},
+    };
+    for (const auto& c : cases) {
+        FakeControlPanelReset();
+        for (int id : c.hidden) ControlSetVisible(id, true);  // as the template shows them
+        MonitorEntry& entry = Entry(c.monitor);
+        entry.isLaptopPanel = c.laptop;
+        entry.saturationInfo.maximum = c.saturation ? 100 : 0;
+        g_settings.showRGB = c.advanced;
+        g_monitors.selectedMonitor = c.monitor;
+        PanelShowControls(c.monitor, true);
+        PanelShowValues(c.monitor);
+        PanelArrange();
+        for (int id : c.shown) EXPECT_TRUE(FakeControlShown(id)) << c.monitor << " " << id;
+        for (int id : c.hidden) EXPECT_FALSE(FakeControlShown(id)) << c.monitor << " " << id;
+        EXPECT_EQ(FakeComboState(kComboInput).items, c.inputs) << c.monitor;
+        EXPECT_EQ(FakeSliderPosition(kSliderRed), c.redPosition) << c.monitor;
+        EXPECT_EQ(FakeControlChecked(kCheckAdvanced), c.advanced);
+        EXPECT_EQ(FakePanelWindow().cutWidth, c.advanced ? 0 : 128) << "the window narrows by the column";
+        entry.isLaptopPanel = false;
+    }
+}
+
+// A slider's position counts from its top; sliders write when their timer fires.
+TEST_F(ControlPanel, EachActionWritesWhatTheCommandWould) {
+    const struct {
+        int monitor, control;
+        std::int32_t position;  // -1: a click or a choice
+        std::wstring choice;
+        bool confirmed;
+        Writes_ writes;
+    } cases[] = {
+        {0, kSliderBrightness, 40, L"", true, {"SetMonitorBrightness m0 16=60"}},
+        {1, kSliderContrast, 0, L"", true, {"SetMonitorContrast m1 18=100"}},
+        {0, kSliderRed, 55, L"", true, {"SetMonitorRedGreenOrBlueGain m0 0=78"}},
+        {0, kSliderSpeaker, 60, L"", true, {"SetVCPFeature m0 98=40"}},
+        {1, kButtonContrastLast, -1, L"", true, {"SetMonitorContrast m1 18=100"}},
+        {0, kComboColourTemp, -1, L"9300K", true, {"SetVCPFeature m0 20=8"}},
+        {1, kComboInput, -1, L"HDMI2", true, {"SetVCPFeature m1 96=18"}},
+        {1, kComboInput, -1, L"HDMI2", false, {}},
+        {0, kButtonReset, -1, L"", true, {"SetVCPFeature m0 4=1"}},
+        {0, kButtonReset, -1, L"", false, {}},
+    };
+    for (const auto& c : cases) {
+        ResetProgramState();
+        Discover();
+        FakeMessageBoxAnswerAskOnce(c.confirmed);
+        g_monitors.selectedMonitor = c.monitor;
+        if (c.position >= 0) {
+            EXPECT_TRUE(PanelSliderMoved(c.control, c.position));
+            EXPECT_TRUE(Writes().empty());
+            EXPECT_TRUE(FakeMainWindowTimerActive(kTimerSliderWrite));
+            PanelWriteSliderValues();
+        } else {
+            EXPECT_TRUE(PanelControlUsed(c.control, c.choice));
+        }
+        EXPECT_EQ(Writes(), c.writes) << c.control;
+    }
+}
+
+TEST_F(ControlPanel, StepsFasterThanTheBusWriteTheLastValueOnce) {
+    Discover();
+    for (std::int32_t position : {40, 30, 20}) PanelSliderMoved(kSliderBrightness, position);
+    PanelSliderMoved(kSliderContrast, 10);
+    PanelWriteSliderValues();
+    PanelWriteSliderValues();
+    EXPECT_EQ(Writes(), (Writes_{"SetMonitorBrightness m0 16=80", "SetMonitorContrast m0 18=90"}));
+}
+
+// Off the desktop on an axis: 0 there; then wholly inside the work area. A save keeps where
+// the panel is, wherever the user dragged it.
+TEST_F(ControlPanel, OpensAtTheRememberedPlaceInsideTheWorkArea) {
+    const struct {
+        std::int32_t lastx, lasty, left, top;
+    } cases[] = {{100, 200, 100, 200}, {-1500, 2000, 0, 0}, {1500, 660, 1500, 640}};
+    for (const auto& c : cases) {
+        FakePanelWindow().rect = {0, 0, 300, 400};
+        g_settings.lastx = c.lastx;
+        g_settings.lasty = c.lasty;
+        PlacePanelAtIcon();
+        EXPECT_EQ(std::pair(FakePanelWindow().rect.left, FakePanelWindow().rect.top), std::pair(c.left, c.top));
+        FakePanelWindow().rect = {7, 9, 307, 409};
+        SaveSettingsPair();
+        EXPECT_EQ(std::pair(g_settings.lastx, g_settings.lasty), std::pair(7, 9));
+    }
+}
+
+}  // namespace
