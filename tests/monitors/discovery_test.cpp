@@ -306,33 +306,4 @@ TEST_F(Discovery, CheckBoxesFollowPowerStateAndTheUsersTicksSurviveAPass) {
     EXPECT_TRUE(SimTransactions().empty());
 }
 
-TEST_F(Discovery, PanelHidesWhatTheMonitorCannotDo) {
-    MonitorEntry& laptop = g_monitors.entries[0];
-    laptop.isLaptopPanel = true;
-    laptop.brightnessMax = laptop.speakerVolumeMax = 100;
-    PanelShowControls(0, false);
-    for (int id : {kSliderRed, kComboInput, kButtonPower, kSliderSpeaker, kSliderContrast, kButtonContrastLast}) {
-        EXPECT_FALSE(FakeControlShown(id)) << id;
-        EXPECT_TRUE(FakeControlWasSetVisible(id)) << id;
-    }
-    EXPECT_TRUE(FakeControlShown(kLabelLaptopContrast));
-    EXPECT_TRUE(FakeControlShown(kLabelLaptopLevels));
-
-    // A monitor outside a User preset shows a hint instead of the gains.
-    FakeControlPanelReset();
-    PanelShowControls(1, false);
-    EXPECT_FALSE(FakeControlShown(kSliderRed));
-    EXPECT_TRUE(FakeControlShown(kLabelNoColours));
-    EXPECT_TRUE(FakeControlShown(kSliderContrast));
-    EXPECT_FALSE(FakeControlShown(kLabelLaptopContrast));
-
-    // Without the advanced column its controls are left as they are.
-    FakeControlPanelReset();
-    g_settings.showRGB = false;
-    g_monitors.entries[1].saturationInfo.maximum = 100;
-    PanelShowControls(1, false);
-    EXPECT_FALSE(FakeControlWasSetVisible(kComboInput));
-    EXPECT_FALSE(FakeControlShown(kSliderSaturation));
-}
-
 }  // namespace
