@@ -3,6 +3,7 @@
 #include "app/main_window_win32.h"
 #include "app/restart.h"
 #include "app/startup_steps.h"
+#include "hooks/hook_thread.h"
 #include "log/event_log.h"
 #include "platform/main_window_handle_win32.h"
 #include "platform/owners_win32.h"
