@@ -17,11 +17,9 @@ std::uint8_t HeldComboKeys() {
                                      (KeyIsDown(kAlt) ? kWheelAlt : 0) | (KeyIsDown(kLeftWin) ? kWheelWin : 0));
 }
 
-// Alone, Ctrl (zoom), Alt and Windows never form a combination: only held sets with Shift, Alt
-// or Windows are looked up, and no record names Ctrl, Alt or Windows alone.
+// Ctrl (zoom), Alt or Windows alone never match: no combination has such a name.
 const WheelCombo* MatchingCombo(const HookConfig& config, bool forwards) {
     const std::uint8_t held = HeldComboKeys();
-    if ((held & (kWheelShift | kWheelAlt | kWheelWin)) == 0) return nullptr;
     for (const WheelCombo& combo : config.combos) {
         if (combo.keys != 0 && combo.keys == held && combo.forwards == forwards) return &combo;
     }
