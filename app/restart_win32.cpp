@@ -47,7 +47,8 @@ void CloseInstanceMutex() { g_instanceMutex.reset(); }
 
 void StopHookThread() {
     if (HookThreadId() == 0) return;
-    PostThreadMessageW(HookThreadId(), WM_COMMAND, kCommandExit, 0);
+    // At a session's end the system drops the hooks itself; the thread leaves them alone.
+    PostThreadMessageW(HookThreadId(), WM_COMMAND, kCommandExit, ExitState().sessionEnding ? 1 : 0);
     for (int poll = 0; poll < kHookStopPolls && HookThreadId() != 0; ++poll) Sleep(kHookStopPollMs);
 }
 

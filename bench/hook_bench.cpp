@@ -1,7 +1,7 @@
 // Time a hook procedure spends deciding per event: 10,000 synthetic key and mouse events
 // (modifiers, hotkeys, misses, moves, wheel over an icon and elsewhere) through the host
 // decision path, median and maximum. The system drops a low-level hook that takes longer
-// than its timeout (about 300 ms by default, at most 1 s), so the figures must stay far below.
+// than its timeout (LowLevelHooksTimeout, at most 1 s), so the figures must stay far below.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>

@@ -22,6 +22,8 @@ constexpr DWORDLONG kLargeMemory = 6ull << 30;
 std::atomic<DWORD> g_threadId = 0;
 // Hook thread only: the procedures read it, a kNewTables message replaces it.
 std::unique_ptr<HookConfig> g_config;
+// Hook thread only: the stop request came as the session ends (lParam 1); the hooks stay.
+bool g_sessionEnding = false;
 
 // The control panel is the main window. Hiding it is left to the main thread.
 HWND PanelToHide() {
@@ -88,7 +90,10 @@ bool IsStop(const MSG& message) {
 
 // Thread messages other than the stop request; true on the stop request.
 bool Handle(const MSG& message) {
-    if (IsStop(message)) return true;
+    if (IsStop(message)) {
+        g_sessionEnding = message.lParam != 0;
+        return true;
+    }
     if (message.hwnd == nullptr && message.message == kNewTables) {
         g_config.reset(reinterpret_cast<HookConfig*>(message.lParam));
     }
@@ -134,8 +139,10 @@ DWORD WINAPI HookThread(LPVOID tables) {
         if (stop) break;
     }
     while (!stop && GetMessageW(&message, nullptr, 0, 0) > 0) stop = Handle(message);
-    Uninstall(mouse);
-    Uninstall(keyboard);
+    if (!g_sessionEnding) {
+        Uninstall(mouse);
+        Uninstall(keyboard);
+    }
     g_config.reset();
     g_threadId = 0;
     return 0;
