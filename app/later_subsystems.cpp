@@ -11,7 +11,6 @@ void RestoreOnShutdown() {}
 void EndFullScreenTriggers() {}
 void RunTimedCommandLines() {}
 void TransferAmbientBrightness() {}
-void InputRepeatTick() {}
 void RotateSelectedDisplay() {}
 void HidePanelTooltipAwayFromList() {}
 void SelectMonitorUnderPointer() {}

@@ -14,7 +14,6 @@ void RestoreOnShutdown();                            // dimming: undimmed values
 void EndFullScreenTriggers();                        // full-screen triggers: values put back
 void RunTimedCommandLines();                         // timed command lines
 void TransferAmbientBrightness();                    // ambient-sensor brightness transfer
-void InputRepeatTick();                              // hook thread's input repeat
 void RotateSelectedDisplay();                        // control panel: display rotation
 void HidePanelTooltipAwayFromList();                 // control panel: its tooltips
 void SelectMonitorUnderPointer();                    // control panel: autoselect

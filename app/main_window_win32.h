@@ -12,8 +12,6 @@ inline constexpr wchar_t kInstanceMutexName[] = L"AllowOnlyOneLumistrand";
 extern const GUID kPowerSourceChange, kPowerSavingChange, kMonitorPowerOn;
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// Between entering and leaving a popup menu's loop; the mouse hook leaves the panel alone then.
-bool PopupMenuIsOpen();
 
 // Registers "Lumistrand class 7.2" and creates dialog 101 as the hidden main window; null
 // when the class, the dialog or its monitor list is missing. Attaches it to the main-window seam.

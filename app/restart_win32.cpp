@@ -3,6 +3,7 @@
 #include "app/main_window_win32.h"
 #include "app/restart.h"
 #include "app/startup_steps.h"
+#include "hooks/hook_thread.h"
 #include "log/event_log.h"
 #include "platform/main_window_handle_win32.h"
 #include "platform/owners_win32.h"
@@ -46,7 +47,8 @@ void CloseInstanceMutex() { g_instanceMutex.reset(); }
 
 void StopHookThread() {
     if (HookThreadId() == 0) return;
-    PostThreadMessageW(HookThreadId(), WM_COMMAND, kCommandExit, 0);
+    // At a session's end the system drops the hooks itself; the thread leaves them alone.
+    PostThreadMessageW(HookThreadId(), WM_COMMAND, kCommandExit, ExitState().sessionEnding ? 1 : 0);
     for (int poll = 0; poll < kHookStopPolls && HookThreadId() != 0; ++poll) Sleep(kHookStopPollMs);
 }
 

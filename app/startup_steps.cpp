@@ -14,7 +14,5 @@ void AttachLaptopPanelAndAudio() {}
 void CreateTooltipsAndIcons() { CreateNotificationIcons(); }
 void RemoveNotificationIcons() { RemoveAllIcons(); }
 void ApplyAutostartShortcut() {}
-void StartHookThread() {}
-std::uint32_t HookThreadId() { return 0; }
 void RereadControlPanelValues() {}
 bool CloseSettingsDialogIfOpen() { return false; }

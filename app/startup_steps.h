@@ -27,10 +27,6 @@ void CreateTooltipsAndIcons();
 void RemoveNotificationIcons();
 // Creates or removes the Startup-folder shortcut according to the autostart setting.
 void ApplyAutostartShortcut();
-// Starts the hook thread.
-void StartHookThread();
-// The running hook thread's id; 0 when none runs (it clears it as it ends).
-std::uint32_t HookThreadId();
 // Re-reads the control panel's values (origin-1 lines when rereadvalues is on).
 void RereadControlPanelValues();
 // Closes an open settings dialog through its cancel path; false when none was open.

@@ -18,6 +18,7 @@
 #include "app/settings_saving.h"
 #include "app/start_facts.h"
 #include "app/startup_steps.h"
+#include "hooks/hook_thread.h"
 #include "app/submit.h"
 #include "app/timer_table.h"
 #include "commands/monitor_limits.h"

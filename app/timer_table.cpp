@@ -6,6 +6,8 @@
 #include "app/periodic_work.h"
 #include "app/restart.h"
 #include "commands/vcp_message_box.h"
+#include "hooks/handover.h"
+#include "hooks/key_hook.h"
 #include "log/event_log.h"
 #include "monitors/brightness.h"
 #include "platform/main_window.h"
@@ -49,6 +51,7 @@ constexpr MainWindowTimer kTimers[] = {
     {kTimerHiddenWarningClose, 0, true, HiddenIconWarningCloseTick},
     {kTimerTaskbarRestart, 0, true, RestartForSystemEvent<kTaskbarRestart>},
     {kTimerPanelToFront, 0, true, PanelShowInFront},
+    {kTimerHookRelease, 0, true, ReleaseHookCommand},
     {kTimerSliderWrite, 0, true, PanelWriteSliderValues},
     {kTimerBrightnessTransfer, 0, true, TransferBrightness},
     {kTimerPowerRecheck, 0, true, RecheckPowerStates},

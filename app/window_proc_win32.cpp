@@ -17,6 +17,8 @@
 #include "app/restart.h"
 #include "app/start_facts.h"
 #include "app/startup_steps.h"
+#include "hooks/handover.h"
+#include "hooks/hook_thread.h"
 #include "app/submit.h"
 #include "app/system_events.h"
 #include "app/timer_table.h"
@@ -266,6 +268,9 @@ bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             return true;
         case kCommandHidePanel:
             HidePanelKeepingPointer();
+            return true;
+        case kCommandHookLine:
+            RunHookCommand(static_cast<std::uint32_t>(lParam));
             return true;
         case IDM_TURN_OFF_MONITORS:
         case IDC_TURN_OFF_SHORT:

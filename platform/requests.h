@@ -11,6 +11,10 @@ void RequestRestart();
 // True once a restart was requested and the program is on its way out.
 bool RestartIsPending();
 
+// Between entering and leaving a popup menu's loop; the hooks leave the control panel alone
+// then. Windows only (app/window_proc_win32.cpp).
+bool PopupMenuIsOpen();
+
 // Ends the program without asking (the command `q`).
 void RequestQuietExit();
 

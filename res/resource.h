@@ -98,6 +98,7 @@
 // Commands posted to the main window that no menu carries
 #define IDM_REFRESH_PANEL 1049
 #define IDM_ROTATE_DISPLAY 1367
+#define IDM_HOOK_LINE 1370
 
 #ifndef RC_INVOKED
 #include <cstdint>
@@ -108,6 +109,8 @@ inline constexpr std::uint32_t kCommandExit = IDM_EXIT;
 inline constexpr std::uint32_t kCommandHidePanel = IDM_HIDE_PANEL;
 inline constexpr std::uint32_t kCommandRefreshPanel = IDM_REFRESH_PANEL;
 inline constexpr std::uint32_t kCommandRotate = IDM_ROTATE_DISPLAY;
+// The hook thread handed over a line; lParam is the delay before it may hand over the next.
+inline constexpr std::uint32_t kCommandHookLine = IDM_HOOK_LINE;
 
 // Callback messages of the notification icons: kind k (0..5) sends kIconMessageFirst + k.
 inline constexpr std::uint32_t kIconMessageFirst = 0x80AA;
@@ -127,6 +130,7 @@ enum MainTimer : std::uint32_t {
     kTimerInputRepeat = 0x0E,
     kTimerTenSeconds = 0x0F,
     kTimerPanelToFront = 0x11,
+    kTimerHookRelease = 0x15,
     kTimerSliderWrite = 0x16,
     kTimerBrightnessTransfer = 0x1E,
     kTimerUpdateCheck = 0x2B,

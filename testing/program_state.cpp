@@ -6,6 +6,9 @@
 #include "app/start_facts.h"
 #include "app/system_events.h"
 #include "commands/interpreter.h"
+#include "hooks/handover.h"
+#include "hooks/key_hook.h"
+#include "hooks/mouse_hook.h"
 #include "log/event_log.h"
 #include "monitors/brightness.h"
 #include "monitors/monitor_list.h"
@@ -37,5 +40,8 @@ void ResetProgramState() {
     IconSetReset();
     HiddenIconCheckReset();
     BalloonReset();
+    HookHandoverReset();
+    KeyHookReset();
+    MouseHookReset();
     ResetSystemStandIns();
 }

@@ -3,6 +3,7 @@
 #include "testing/fakes/dialog_controls_fake.h"
 #include "testing/fakes/display_config_fake.h"
 #include "testing/fakes/icon_image_fake.h"
+#include "testing/fakes/input_fake.h"
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/message_box_fake.h"
@@ -21,6 +22,7 @@ void ResetSystemStandIns() {
     FakeDialogsReset();
     FakeDisplayConfigReset();
     FakeIconImageReset();
+    FakeInputReset();
     FakeInstanceReset();
     FakeMainWindowReset();
     FakeMessageBoxReset();
