@@ -46,7 +46,8 @@ TEST(HooksE2e, HotkeysAndAWheelCombinationDriveTheMonitors) {
     ASSERT_TRUE(SimConfigWrite(sandbox, kFastDefaultMonitors));
     ASSERT_TRUE(FileWriteBytes(ProgramPathBesideTests(L"Lumistrand.xml"),
                                SettingsText({{"hotkey0", "00000674"}, {"editbuffer0", "b - 10"}, {"wheelkeys0", "shift"},
-                                             {"direction0", "forwards"}, {"wheelbuffer0", "c - 20"}})));
+                                             {"direction0", "forwards"}, {"wheelbuffer0", "c - 20"},
+                                             {"autocloseflag", "N"}})));
     ProgramProcess first;
     ASSERT_TRUE(StartFirstInstance(sandbox, first));
     using Calls = std::vector<std::string>;
@@ -54,6 +55,21 @@ TEST(HooksE2e, HotkeysAndAWheelCombinationDriveTheMonitors) {
     EXPECT_EQ(Press(sandbox, {VK_LSHIFT, VK_LCONTROL, VK_LMENU, VK_F5}), Calls{}) << "Shift added";
     EXPECT_EQ(Press(sandbox, {VK_RCONTROL, VK_RMENU, VK_F5}), Calls{"SetMonitorBrightness m0 0x10=55"});
     EXPECT_EQ(Press(sandbox, {VK_LSHIFT}, true), Calls{"SetMonitorContrast m0 0x12=30"});
+
+    // Escape with the pointer over the panel hides it even while another program has the keys.
+    HWND panel = ProgramWaitForMainWindow(first, 0);
+    PostMessageW(panel, WM_COMMAND, 40064, 0);
+    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    Sleep(1000);
+    SetForegroundWindow(other);
+    RECT rect{};
+    GetWindowRect(panel, &rect);
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    ASSERT_TRUE(IsWindowVisible(panel));
+    Press(sandbox, {VK_ESCAPE});
+    Sleep(500);
+    EXPECT_FALSE(IsWindowVisible(panel));
+    DestroyWindow(other);
     ProgramKill(first);
     E2eRemoveProgramFiles();
 }
