@@ -12,7 +12,5 @@ void EndFullScreenTriggers() {}
 void RunTimedCommandLines() {}
 void TransferAmbientBrightness() {}
 void InputRepeatTick() {}
-void RotateSelectedDisplay() {}
-void HidePanelTooltipAwayFromList() {}
 void SelectMonitorUnderPointer() {}
 bool KeepsPanelOpen(std::uintptr_t) { return false; }

@@ -15,7 +15,5 @@ void EndFullScreenTriggers();                        // full-screen triggers: va
 void RunTimedCommandLines();                         // timed command lines
 void TransferAmbientBrightness();                    // ambient-sensor brightness transfer
 void InputRepeatTick();                              // hook thread's input repeat
-void RotateSelectedDisplay();                        // control panel: display rotation
-void HidePanelTooltipAwayFromList();                 // control panel: its tooltips
 void SelectMonitorUnderPointer();                    // control panel: autoselect
 bool KeepsPanelOpen(std::uintptr_t activatedWindow);  // settings, dimming, power-off and help windows
