@@ -1,7 +1,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cwchar>
+#include <string>
 #include <iterator>
 
 #include "platform/main_window_handle_win32.h"
@@ -90,6 +92,12 @@ BOOL CALLBACK AddControlTool(HWND control, LPARAM panel) {
     return TRUE;
 }
 
+// A tooltip draws a tab as a box.
+std::wstring WithoutTabs(std::wstring text) {
+    std::replace(text.begin(), text.end(), L'\t', L' ');
+    return text;
+}
+
 }  // namespace
 
 void PanelCreateTooltips() {
@@ -117,12 +125,14 @@ bool PanelPointerListLine(std::int32_t& line) {
     return true;
 }
 
+
 void PanelSetListTip(const std::wstring& title, const std::wstring& text) {
     const HWND list = MonitorList();
     if (g_listTip == nullptr || list == nullptr) return;
     if (text.empty()) SendMessageW(g_listTip, TTM_POP, 0, 0);
-    SendMessageW(g_listTip, TTM_SETTITLEW, TTI_NONE, reinterpret_cast<LPARAM>(title.c_str()));
-    TTTOOLINFOW tool = ToolOf(list, const_cast<wchar_t*>(text.c_str()));
+    const std::wstring shownTitle = WithoutTabs(title), shownText = WithoutTabs(text);
+    SendMessageW(g_listTip, TTM_SETTITLEW, TTI_NONE, reinterpret_cast<LPARAM>(shownTitle.c_str()));
+    TTTOOLINFOW tool = ToolOf(list, const_cast<wchar_t*>(shownText.c_str()));
     SendMessageW(g_listTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
