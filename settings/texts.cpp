@@ -508,9 +508,9 @@ constexpr TextPair kTexts[] = {
     {TextId::TipPower, L"Power off/on only this monitor,\ndo not click, if you are unsure!",
      L"nur diesen Monitor aus-/einschalten,\nim Zweifelsfall nicht klicken!"},
     {TextId::TipPowerLaptop,
-     L"Laptop-Display can only be turned off by windows, Click Turn off button,\nthis turns off all monitors until the "
+     L"Laptop-Display can only be turned off by windows, Click Turn off button,\nthis turns off all monitors\nuntil the "
      L"mouse or keyboard is used.",
-     L"Das Laptop-Display kann nur Windows ausschalten, klicken Sie Turn off,\ndas schaltet alle Monitore ab, bis Maus "
+     L"Das Laptop-Display kann nur Windows ausschalten, klicken Sie Turn off,\ndas schaltet alle Monitore ab,\nbis Maus "
      L"oder Tastatur benutzt werden."},
     {TextId::TipRotate, L"rotate display orientation clockwise by 90 degrees",
      L"Anzeige um 90 Grad im Uhrzeigersinn drehen"},
@@ -519,10 +519,10 @@ constexpr TextPair kTexts[] = {
      L"erweiterte Funktionen zeigen oder verbergen,\nRot, Gr\u00FCn, Blau, Farbprofile, Eingangswahl, Monitor aus/ein, "
      L"Werkseinstellungen."},
     {TextId::TipHidePanel,
-     L"Clicking outside Lumistrand-mainwindow automatically closes the window.\nThis button closes it at once; "
-     L"AutoClose in settings switches the automatic closing off.",
+     L"Clicking outside Lumistrand-mainwindow automatically closes the window.\nThis button closes it at once,\n"
+     L"AutoClose in the settings switches the automatic closing off.",
      L"Ein Klick au\u00DFerhalb des Lumistrand-Hauptfensters schlie\u00DFt das Fenster.\nDieser Knopf schlie\u00DFt es "
-     L"sofort; AutoClose in den Einstellungen schaltet das automatische Schlie\u00DFen ab."},
+     L"sofort,\nAutoClose in den Einstellungen schaltet das automatische Schlie\u00DFen ab."},
     {TextId::TipSaturationLabel,
      L"Saturation/Vibrance:\ngraphics driver sends less (0-49) or more (51-100) saturated colors to monitor,\n50 "
      L"leaves the colors as they are.",

@@ -20,14 +20,15 @@ bool PanelWideButtons(bool advanced, bool volume) { return advanced || volume; }
 // still holds it with the short buttons.
 PanelLayout ComputePanelLayout(bool advanced, bool volume) {
     const std::int32_t left = advanced ? kColumnsLeft : kColumnsLeft - kAdvancedWidth;
-    const std::int32_t buttonWidth = PanelWideButtons(advanced, volume) ? 44 : 22;
+    const bool wide = PanelWideButtons(advanced, volume);
+    const std::int32_t buttonWidth = wide ? 44 : 22;
     const std::int32_t advancedBox = volume ? 40 : 30, checkWidth = volume ? 44 : 40, gap = volume ? 4 : 2;
     const std::int32_t boxLeft = left + gap, buttonLeft = boxLeft + advancedBox + gap;
     const std::int32_t checkLeft = buttonLeft + buttonWidth + gap;
     const std::int32_t columnsRight = left + (volume ? 140 : 94);
     const std::int32_t width = std::max(columnsRight, checkLeft + checkWidth) + kMargin;
-    const int turnOff = buttonWidth == 44 ? IDC_TURN_OFF_WIDE : IDC_TURN_OFF_SHORT;
-    const int rescan = buttonWidth == 44 ? IDC_RESCAN_WIDE : IDC_RESCAN_SHORT;
+    const int turnOff = wide ? IDC_TURN_OFF_WIDE : IDC_TURN_OFF_SHORT;
+    const int rescan = wide ? IDC_RESCAN_WIDE : IDC_RESCAN_SHORT;
     return {width,
             kColumnsLeft,
             kColumnsLeft - left,
