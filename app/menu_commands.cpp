@@ -5,7 +5,6 @@
 #include "app/control_panel_refresh.h"
 #include "app/later_subsystems.h"
 #include "app/restart.h"
-#include "ui/display_rotation.h"
 #include "monitors/known_monitors.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
@@ -14,6 +13,7 @@
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/texts.h"
+#include "ui/display_rotation.h"
 
 namespace {
 

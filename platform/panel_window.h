@@ -25,10 +25,11 @@ struct PanelPlace {
 };
 // One arrangement of the panel's columns, in dialog units: controls of the template from
 // shiftFrom rightwards move left by shift, the placed ones go where they say.
+inline constexpr int kPanelPlaces = 9;
 struct PanelLayout {
     std::int32_t width;
     std::int32_t shiftFrom, shift;
-    PanelPlace places[9];
+    PanelPlace places[kPanelPlaces];
 };
 // Each call starts from the template's layout; the window takes the layout's width.
 void PanelApplyLayout(const PanelLayout& layout);
