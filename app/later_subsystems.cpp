@@ -11,7 +11,5 @@ void RestoreOnShutdown() {}
 void EndFullScreenTriggers() {}
 void RunTimedCommandLines() {}
 void TransferAmbientBrightness() {}
-void RotateSelectedDisplay() {}
-void HidePanelTooltipAwayFromList() {}
 void SelectMonitorUnderPointer() {}
 bool KeepsPanelOpen(std::uintptr_t) { return false; }

@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/texts.h"
+#include "ui/display_rotation.h"
 
 namespace {
 

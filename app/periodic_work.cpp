@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/texts.h"
+#include "ui/control_panel_tips.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void HalfSecondWork() {
         g_settings.showsettings = false;
     }
     DimCheck();
-    HidePanelTooltipAwayFromList();
+    PanelListTipFollowPointer();
     if (g_settings.autoselect && !g_monitors.cloneMode && MonitorListRowCount() > 1 && !ControlPanelIsVisible())
         SelectMonitorUnderPointer();
 }

@@ -1,5 +1,6 @@
 #include "app/startup_steps.h"
 
+#include "platform/panel_window.h"
 #include "tray/icon_set.h"
 #include "ui/control_panel_presenter.h"
 
@@ -11,7 +12,10 @@ void LoadGpuLibraries() {}
 void FreeGpuLibraries() {}
 void PrepareControlPanel() { PanelArrange(); }
 void AttachLaptopPanelAndAudio() {}
-void CreateTooltipsAndIcons() { CreateNotificationIcons(); }
+void CreateTooltipsAndIcons() {
+    PanelCreateTooltips();
+    CreateNotificationIcons();
+}
 void RemoveNotificationIcons() { RemoveAllIcons(); }
 void ApplyAutostartShortcut() {}
 void RereadControlPanelValues() {}

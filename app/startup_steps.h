@@ -21,7 +21,7 @@ void FreeGpuLibraries();
 void PrepareControlPanel();
 // Laptop panel and monitor identification through WMI, brightness events, the audio device.
 void AttachLaptopPanelAndAudio();
-// The two tooltip windows of the control panel (not built yet) and the notification icons.
+// The two tooltip windows of the control panel and the notification icons.
 void CreateTooltipsAndIcons();
 // Marks the icons as going away, hides a balloon and removes every notification icon.
 void RemoveNotificationIcons();

@@ -36,6 +36,7 @@
 #include "settings/ui_language.h"
 #include "tray/panel_placement.h"
 #include "ui/control_panel_presenter.h"
+#include "ui/control_panel_tips.h"
 #include "vcp/vcp_code_table.h"
 
 namespace {
@@ -152,6 +153,7 @@ void ShowControlPanel() { PlacePanelAtIcon(); }
 void HideControlPanel() {
     HWND window = MainWindowHandle();
     if (window != nullptr) ShowWindow(window, SW_HIDE);
+    PanelClearTooltips();
 }
 
 HWND CreateMainWindow(HINSTANCE instance) {

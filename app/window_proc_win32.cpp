@@ -38,6 +38,7 @@
 #include "tray/icon_set.h"
 #include "tray/panel_placement.h"
 #include "ui/control_panel_presenter.h"
+#include "ui/control_panel_tips.h"
 #include "ui/help_window.h"
 
 namespace {
@@ -216,6 +217,12 @@ void OnSlider(HWND slider, WPARAM wParam) {
     PanelSliderMoved(GetDlgCtrlID(slider), static_cast<std::int32_t>(SendMessageW(slider, TBM_GETPOS, 0, 0)));
 }
 
+void OnTipText(NMTTDISPINFOW& info) {
+    static std::wstring text;
+    text = PanelControlTip(GetDlgCtrlID(reinterpret_cast<HWND>(info.hdr.idFrom)));
+    info.lpszText = text.data();
+}
+
 // The channel becomes a level bar in the slider's colour, wider and shorter than the standard one.
 LRESULT OnSliderDraw(const NMCUSTOMDRAW& draw) {
     std::uint32_t colour = 0;
@@ -371,8 +378,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_VSCROLL:
             OnSlider(reinterpret_cast<HWND>(lParam), wParam);
             return 0;
+        case WM_SETCURSOR:
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(wParam)) == IDC_MONITOR_LIST) PanelListTipFollowPointer();
+            break;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header != nullptr && header->code == TTN_GETDISPINFOW) {
+                OnTipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
+                return 0;
+            }
             if (header != nullptr && header->code == NM_CUSTOMDRAW && header->idFrom != IDC_MONITOR_LIST)
                 return OnSliderDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
             if (header == nullptr || header->idFrom != IDC_MONITOR_LIST) break;

@@ -1,4 +1,5 @@
-// Display-configuration seam: the monitor (the path's target) behind a display device.
+// Display-configuration seam: the monitor (the path's target) behind a display device, and the
+// display mode of a display device.
 // Windows: display_config_win32.cpp (QueryDisplayConfig). Host tests:
 // testing/fakes/display_config_fake.cpp.
 #pragma once
@@ -15,3 +16,14 @@ struct DisplayTarget {
 // without regard to case). False, target untouched, when the configuration cannot be read
 // or no path matches.
 bool DisplayConfigFindTarget(const std::wstring& displayDeviceName, DisplayTarget& target);
+
+struct DisplayMode {
+    std::uint32_t orientation = 0;  // 0..3, a quarter turn each, counter-clockwise
+    std::uint32_t width = 0, height = 0;
+};
+
+// The current mode of displayDeviceName; false with the system's error code.
+bool DisplayModeRead(const std::wstring& displayDeviceName, DisplayMode& mode, std::uint32_t& error);
+// Applies the mode's orientation, width and height and keeps them in the registry; false with
+// the system's result code.
+bool DisplayModeApply(const std::wstring& displayDeviceName, const DisplayMode& mode, std::uint32_t& error);

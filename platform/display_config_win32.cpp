@@ -55,3 +55,38 @@ bool DisplayConfigFindTarget(const std::wstring& displayDeviceName, DisplayTarge
     }
     return false;
 }
+
+namespace {
+
+bool CurrentMode(const std::wstring& displayDeviceName, DEVMODEW& devMode) {
+    devMode = DEVMODEW{};
+    devMode.dmSize = sizeof(devMode);
+    return EnumDisplaySettingsExW(displayDeviceName.c_str(), ENUM_CURRENT_SETTINGS, &devMode, 0) != FALSE;
+}
+
+}  // namespace
+
+bool DisplayModeRead(const std::wstring& displayDeviceName, DisplayMode& mode, std::uint32_t& error) {
+    DEVMODEW devMode;
+    if (!CurrentMode(displayDeviceName, devMode)) {
+        error = GetLastError();
+        return false;
+    }
+    mode = {devMode.dmDisplayOrientation, devMode.dmPelsWidth, devMode.dmPelsHeight};
+    return true;
+}
+
+bool DisplayModeApply(const std::wstring& displayDeviceName, const DisplayMode& mode, std::uint32_t& error) {
+    DEVMODEW devMode;
+    if (!CurrentMode(displayDeviceName, devMode)) {
+        error = GetLastError();
+        return false;
+    }
+    devMode.dmDisplayOrientation = mode.orientation;
+    devMode.dmPelsWidth = mode.width;
+    devMode.dmPelsHeight = mode.height;
+    devMode.dmFields = DM_DISPLAYORIENTATION | DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsExW(displayDeviceName.c_str(), &devMode, nullptr, CDS_UPDATEREGISTRY, nullptr);
+    error = static_cast<std::uint32_t>(result);
+    return result == DISP_CHANGE_SUCCESSFUL;
+}

@@ -3,6 +3,7 @@
 // testing/fakes/panel_window_fake.cpp records where it went.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "platform/ddc.h"
 
@@ -17,9 +18,31 @@ ScreenRect PanelWorkAreaAt(std::int32_t x, std::int32_t y);
 bool PanelMoveNextTo(std::int32_t anchorX, std::int32_t anchorY, const ScreenRect& exclude);
 // The panel's top-left corner to x, y, its size unchanged.
 void PanelMoveTo(std::int32_t x, std::int32_t y);
-// Leaves out the vertical strip of the panel from x = from, width wide (dialog units of the
-// template): controls right of it move left, controls across it narrow, the window narrows.
-// Controls inside it stay where they are. Each call starts from the template's layout.
-void PanelCutStrip(std::int32_t from, std::int32_t width);
+// A control's place in dialog units.
+struct PanelPlace {
+    int control;
+    std::int32_t left, top, width, height;
+};
+// One arrangement of the panel's columns, in dialog units: controls of the template from
+// shiftFrom rightwards move left by shift, the placed ones go where they say.
+inline constexpr int kPanelPlaces = 9;
+struct PanelLayout {
+    std::int32_t width;
+    std::int32_t shiftFrom, shift;
+    PanelPlace places[kPanelPlaces];
+};
+// Each call starts from the template's layout; the window takes the layout's width.
+void PanelApplyLayout(const PanelLayout& layout);
 // Shows the panel as the foreground window with the keyboard focus in the monitor list.
 void PanelShowInFront();
+
+// The tooltip of the panel's controls (its texts asked of the main window), the monitor list's
+// tooltip, and slider thumbs that show the value rather than the position.
+void PanelCreateTooltips();
+// The list line under the pointer; false when the pointer is not over the list, line -1 over
+// no line.
+bool PanelPointerListLine(std::int32_t& line);
+// The list's tooltip text; an empty text hides it.
+void PanelSetListTip(const std::wstring& title, const std::wstring& text);
+// Hides both tooltips and empties the list's.
+void PanelHideTooltips();

@@ -82,25 +82,26 @@ void PanelMoveTo(std::int32_t x, std::int32_t y) {
     if (const HWND window = MainWindowHandle()) SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
-void PanelCutStrip(std::int32_t from, std::int32_t width) {
+void PanelApplyLayout(const PanelLayout& layout) {
     const HWND window = MainWindowHandle();
     if (window == nullptr) return;
     RememberTemplate(window);
-    RECT strip{from, 0, from + width, 0};
-    MapDialogRect(window, &strip);
-    const LONG cut = strip.right - strip.left;
+    RECT shift{layout.shiftFrom, 0, layout.shiftFrom + layout.shift, 0};
+    MapDialogRect(window, &shift);
     for (const TemplatePlace& place : g_templatePlaces) {
         RECT rect = place.rect;
-        if (rect.left >= strip.right) {
-            OffsetRect(&rect, -cut, 0);
-        } else if (rect.right > strip.right) {
-            rect.right -= cut;
+        if (rect.left >= shift.left) OffsetRect(&rect, shift.left - shift.right, 0);
+        for (const PanelPlace& placed : layout.places) {
+            if (placed.control != GetDlgCtrlID(place.control)) continue;
+            rect = {placed.left, placed.top, placed.left + placed.width, placed.top + placed.height};
+            MapDialogRect(window, &rect);
         }
         SetWindowPos(place.control, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SetWindowPos(window, nullptr, 0, 0, g_templateSize.cx - cut, g_templateSize.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT width{0, 0, layout.width, 0};
+    MapDialogRect(window, &width);
+    SetWindowPos(window, nullptr, 0, 0, width.right, g_templateSize.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window, nullptr, TRUE);
 }
 

@@ -489,6 +489,49 @@ constexpr TextPair kTexts[] = {
      L"hotkey with argument w",
      L"Im Zweifelsfall klicken Sie Abbrechen!\n\nIn einer gedrehten Anzeige ist die Maus schwer zu f\u00FChren,\nnutzen Sie "
      L"zum Drehen besser eine Tastenkombination mit Argument w"},
+    {TextId::TipVolumeIconBox, L"show or hide\ndefault-audio-device-volume\nnotification icon",
+     L"Symbol der Lautst\u00E4rke\ndes Standard-Audioger\u00E4ts\nzeigen oder verbergen"},
+    {TextId::TipMute, L"mutes or unmutes\ndefault-audio-device-volume",
+     L"schaltet das Standard-Audioger\u00E4t\nstumm oder wieder laut"},
+    {TextId::TipColourPreset, L"select a monitor-color-profile", L"Farbprofil des Monitors w\u00E4hlen"},
+    {TextId::TipInput, L"select monitor-input\ndo not click, if you are unsure!",
+     L"Monitor-Eingang w\u00E4hlen\nim Zweifelsfall nicht klicken!"},
+    {TextId::TipMonitorPreset, L"select a monitor-specific preset,\nif empty not supported by monitor",
+     L"monitoreigene Voreinstellung w\u00E4hlen,\nleer: vom Monitor nicht unterst\u00FCtzt"},
+    {TextId::TipReset, L"restore default Monitor-factory-settings\ndo not click, if you are unsure!",
+     L"Werkseinstellungen des Monitors herstellen\nim Zweifelsfall nicht klicken!"},
+    {TextId::TipVolumeColumnBox, L"show or hide\ndefault-audio-device-volume-slider",
+     L"Regler der Lautst\u00E4rke\ndes Standard-Audioger\u00E4ts\nzeigen oder verbergen"},
+    {TextId::TipOpenSettings, L"Open settings", L"Einstellungen \u00F6ffnen"},
+    {TextId::TipVolumeLabel, L"default-audio-device-volume", L"Lautst\u00E4rke des Standard-Audioger\u00E4ts"},
+    {TextId::TipSpeakerLabel, L"Monitor-Speaker/\nMonitor-Audio-out-volume", L"Monitor-Lautsprecher/\nLautst\u00E4rke des Monitor-Audioausgangs"},
+    {TextId::TipPower, L"Power off/on only this monitor,\ndo not click, if you are unsure!",
+     L"nur diesen Monitor aus-/einschalten,\nim Zweifelsfall nicht klicken!"},
+    {TextId::TipPowerLaptop,
+     L"Laptop-Display can only be turned off by windows, Click Turn off button,\nthis turns off all monitors\nuntil the "
+     L"mouse or keyboard is used.",
+     L"Das Laptop-Display kann nur Windows ausschalten, klicken Sie Turn off,\ndas schaltet alle Monitore ab,\nbis Maus "
+     L"oder Tastatur benutzt werden."},
+    {TextId::TipRotate, L"rotate display orientation clockwise by 90 degrees",
+     L"Anzeige um 90 Grad im Uhrzeigersinn drehen"},
+    {TextId::TipAdvancedColumn,
+     L"show or hide advanced features,\nRed, Green, Blue, color profiles, input selection, monitor on/off, reset monitor.",
+     L"erweiterte Funktionen zeigen oder verbergen,\nRot, Gr\u00FCn, Blau, Farbprofile, Eingangswahl, Monitor aus/ein, "
+     L"Werkseinstellungen."},
+    {TextId::TipHidePanel,
+     L"Clicking outside Lumistrand-mainwindow automatically closes the window.\nThis button closes it at once,\n"
+     L"AutoClose in the settings switches the automatic closing off.",
+     L"Ein Klick au\u00DFerhalb des Lumistrand-Hauptfensters schlie\u00DFt das Fenster.\nDieser Knopf schlie\u00DFt es "
+     L"sofort,\nAutoClose in den Einstellungen schaltet das automatische Schlie\u00DFen ab."},
+    {TextId::TipSaturationLabel,
+     L"Saturation/Vibrance:\ngraphics driver sends less (0-49) or more (51-100) saturated colors to monitor,\n50 "
+     L"leaves the colors as they are.",
+     L"Farbs\u00E4ttigung/Vibrance:\nder Grafiktreiber sendet weniger (0-49) oder mehr (51-100) ges\u00E4ttigte Farben "
+     L"an den Monitor,\n50 l\u00E4sst die Farben unver\u00E4ndert."},
+    {TextId::TipTurnOff,
+     L"Turn off all monitors for power saving,\nmouse or keyboard turns them on again.",
+     L"Alle Monitore zum Stromsparen abschalten,\nMaus oder Tastatur schalten sie wieder ein."},
+    {TextId::TipRescan, L"Restart program for rescanning monitors", L"Programm neu starten, um Monitore neu zu suchen"},
 };
 
 constexpr bool EveryIdInItsRow() {

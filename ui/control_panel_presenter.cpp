@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "audio/audio.h"
 #include "monitors/brightness.h"
@@ -18,6 +19,7 @@
 #include "settings/settings.h"
 #include "settings/texts.h"
 #include "settings/ui_language.h"
+#include "ui/control_panel_layout.h"
 
 namespace {
 
@@ -79,8 +81,8 @@ constexpr int kAdvancedControls[] = {kGroupMonitor, kComboColourTemp, kComboInpu
                                      kButtonPower};
 constexpr int kContrastControls[] = {kLabelContrast, kSliderContrast};
 constexpr int kVolumeControls[] = {kLabelVolume, kSliderVolume, kCheckMute};
-// The advanced column of the template in dialog units, left of the brightness column.
-constexpr std::int32_t kAdvancedColumnLeft = 2, kAdvancedColumnWidth = 128;
+constexpr std::pair<int, int> kWideAndShort[] = {{IDC_TURN_OFF_WIDE, IDC_TURN_OFF_SHORT},
+                                                  {IDC_RESCAN_WIDE, IDC_RESCAN_SHORT}};
 
 template <std::size_t N>
 void ShowAll(const int (&controls)[N], bool visible) {
@@ -286,7 +288,12 @@ void PanelShowChange(PanelValue value, std::uint32_t changedRows, bool announce)
 }
 
 void PanelArrange() {
-    PanelCutStrip(kAdvancedColumnLeft, g_settings.showRGB ? 0 : kAdvancedColumnWidth);
+    PanelApplyLayout(ComputePanelLayout(g_settings.showRGB, g_settings.showvolume));
+    const bool wide = PanelWideButtons(g_settings.showRGB, g_settings.showvolume);
+    for (const auto& [wideButton, shortButton] : kWideAndShort) {
+        ControlSetVisible(wideButton, wide);
+        ControlSetVisible(shortButton, !wide);
+    }
     ControlSetChecked(kCheckAdvanced, g_settings.showRGB);
     ControlSetChecked(kCheckVolumeColumn, g_settings.showvolume);
     ControlSetChecked(kCheckVolumeIcon, g_settings.showvolumeicon);

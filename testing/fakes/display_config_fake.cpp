@@ -6,6 +6,7 @@
 namespace {
 
 std::map<std::wstring, DisplayTarget> g_targets;
+FakeDisplayModes g_modes;
 
 std::wstring Upper(std::wstring text) {
     for (wchar_t& c : text) {
@@ -18,6 +19,23 @@ std::wstring Upper(std::wstring text) {
 
 void FakeDisplayConfigReset() {
     g_targets.clear();
+    g_modes = FakeDisplayModes{};
+}
+
+FakeDisplayModes& FakeDisplayMode() { return g_modes; }
+
+bool DisplayModeRead(const std::wstring& displayDeviceName, DisplayMode& mode, std::uint32_t& error) {
+    g_modes.device = displayDeviceName;
+    mode = g_modes.current;
+    error = g_modes.readable ? 0 : 5;
+    return g_modes.readable;
+}
+
+bool DisplayModeApply(const std::wstring&, const DisplayMode& mode, std::uint32_t& error) {
+    g_modes.applied.push_back(mode);
+    const bool applied = g_modes.applied.size() - 1 == g_modes.succeedAt;
+    error = applied ? 0 : static_cast<std::uint32_t>(-2);
+    return applied;
 }
 
 void FakeDisplayConfigSet(const std::wstring& displayDeviceName, const DisplayTarget& target) {

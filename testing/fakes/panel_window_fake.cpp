@@ -30,7 +30,18 @@ void PanelMoveTo(std::int32_t x, std::int32_t y) {
 
 void PanelShowInFront() { ++g_panel.shown; }
 
-void PanelCutStrip(std::int32_t from, std::int32_t width) {
-    g_panel.cutFrom = from;
-    g_panel.cutWidth = width;
+void PanelApplyLayout(const PanelLayout& layout) { g_panel.layout = layout; }
+
+void PanelCreateTooltips() {}
+
+bool PanelPointerListLine(std::int32_t& line) {
+    line = g_panel.pointerLine;
+    return line != -2;
 }
+
+void PanelSetListTip(const std::wstring&, const std::wstring& text) {
+    g_panel.listTip = text;
+    ++g_panel.listTipSet;
+}
+
+void PanelHideTooltips() { g_panel.listTip.clear(); }

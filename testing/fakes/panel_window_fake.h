@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/panel_window.h"
 
@@ -12,7 +13,10 @@ struct FakePanel {
     bool canPlaceNextTo = true;
     std::optional<ScreenRect> excluded;  // the icon rectangle it was last placed beside
     std::uint32_t shown = 0;
-    std::int32_t cutFrom = 0, cutWidth = 0;  // the strip last left out
+    PanelLayout layout{};                   // the arrangement last applied
+    std::int32_t pointerLine = -2;          // -2: the pointer is not over the list
+    std::wstring listTip;                   // what the list's tooltip shows
+    std::uint32_t listTipSet = 0;
 };
 
 void FakePanelWindowReset();

@@ -5,6 +5,11 @@
 #include "testing/fakes/message_box_fake.h"
 #include "testing/fakes/panel_window_fake.h"
 #include "tray/panel_placement.h"
+#include "monitors/monitor_info_text.h"
+#include "ui/control_panel_layout.h"
+#include "ui/control_panel_tips.h"
+#include "ui/display_rotation.h"
+#include "testing/fakes/display_config_fake.h"
 
 namespace {
 
@@ -45,7 +50,8 @@ TEST_F(ControlPanel, ShowsWhatTheSelectedMonitorHas) {
         EXPECT_EQ(FakeComboState(kComboInput).items, c.inputs) << c.monitor;
         EXPECT_EQ(FakeSliderPosition(kSliderRed), c.redPosition) << c.monitor;
         EXPECT_EQ(FakeControlChecked(kCheckAdvanced), c.advanced);
-        EXPECT_EQ(FakePanelWindow().cutWidth, c.advanced ? 0 : 128) << "the window narrows by the column";
+        EXPECT_EQ(FakePanelWindow().layout.shift, c.advanced ? 0 : 128) << "the window narrows by the column";
+        EXPECT_EQ(PanelControlTip(kButtonPower).starts_with(L"Laptop"), c.laptop);
         entry.isLaptopPanel = false;
     }
 }
@@ -94,6 +100,70 @@ TEST_F(ControlPanel, StepsFasterThanTheBusWriteTheLastValueOnce) {
     PanelWriteSliderValues();
     PanelWriteSliderValues();
     EXPECT_EQ(Writes(), (Writes_{"SetMonitorBrightness m0 16=80", "SetMonitorContrast m0 18=90"}));
+}
+
+// Placed controls stay apart and inside the window, the rightmost ending at its margin.
+TEST(ControlPanelLayout, EachArrangementHoldsItsControls) {
+    const struct {
+        bool advanced, volume;
+        std::int32_t width;
+        int turnOff;
+    } cases[] = {{true, true, 272, IDC_TURN_OFF_WIDE},
+                 {true, false, 252, IDC_TURN_OFF_WIDE},
+                 {false, true, 144, IDC_TURN_OFF_WIDE},
+                 {false, false, 102, IDC_TURN_OFF_SHORT}};
+    for (const auto& c : cases) {
+        const PanelLayout layout = ComputePanelLayout(c.advanced, c.volume);
+        EXPECT_EQ(layout.width, c.width);
+        std::int32_t right = 0;
+        for (const PanelPlace& a : layout.places) {
+            right = std::max(right, a.left + a.width);
+            EXPECT_EQ(a.control == IDC_TURN_OFF_WIDE || a.control == IDC_TURN_OFF_SHORT, a.control == c.turnOff);
+            for (const PanelPlace& b : layout.places) {
+                const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                                   a.top + a.height <= b.top || b.top + b.height <= a.top;
+                EXPECT_TRUE(&a == &b || apart) << c.width << ": " << a.control << " on " << b.control;
+            }
+        }
+        EXPECT_EQ(right, c.width - 2);
+    }
+}
+
+// Each attempt turns a quarter further with the size as it was, then exchanged; the first
+// success ends it. An unreadable mode changes nothing.
+TEST_F(ControlPanel, RotationTurnsOnUntilTheDisplayTakesIt) {
+    Discover();
+    g_monitors.selectedMonitor = 0;
+    const struct {
+        bool readable;
+        std::size_t succeedAt;
+        std::wstring applied;
+    } cases[] = {{true, 0, L"3:1920 "}, {true, 1, L"3:1920 3:1080 "}, {true, 2, L"3:1920 3:1080 2:1080 "},
+                 {true, 8, L"3:1920 3:1080 2:1080 2:1920 1:1920 1:1080 0:1080 0:1920 "}, {false, 0, L""}};
+    for (const auto& c : cases) {
+        FakeDisplayConfigReset();
+        FakeDisplayMode().readable = c.readable;
+        FakeDisplayMode().succeedAt = c.succeedAt;
+        RotateSelectedDisplay();
+        std::wstring applied;
+        for (const DisplayMode& mode : FakeDisplayMode().applied)
+            applied += std::to_wstring(mode.orientation) + L":" + std::to_wstring(mode.width) + L" ";
+        EXPECT_EQ(applied, c.applied);
+        EXPECT_EQ(FakeDisplayMode().device, L"\\\\.\\" + Entry(0).gdiDeviceName);
+    }
+}
+
+// -2: the pointer is away from the list; -1: over the list but no line. A line is set once.
+TEST_F(ControlPanel, ListTooltipFollowsTheLineUnderThePointer) {
+    Discover();
+    PanelClearTooltips();
+    const std::int32_t lines[] = {1, 1, 0, -2, 0, -1};
+    for (std::int32_t line : lines) {
+        FakePanelWindow().pointerLine = line;
+        PanelListTipFollowPointer();
+        EXPECT_EQ(FakePanelWindow().listTip, line >= 0 ? BuildMonitorInfoText(line).text : L"") << line;
+    }
+    EXPECT_EQ(FakePanelWindow().listTipSet, 5u);
 }
 
 // Off the desktop on an axis: 0 there; then wholly inside the work area. A save keeps where
