@@ -11,5 +11,3 @@ void RestoreOnShutdown() {}
 void EndFullScreenTriggers() {}
 void RunTimedCommandLines() {}
 void TransferAmbientBrightness() {}
-void SelectMonitorUnderPointer() {}
-bool KeepsPanelOpen(std::uintptr_t) { return false; }

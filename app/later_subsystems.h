@@ -14,5 +14,3 @@ void RestoreOnShutdown();                            // dimming: undimmed values
 void EndFullScreenTriggers();                        // full-screen triggers: values put back
 void RunTimedCommandLines();                         // timed command lines
 void TransferAmbientBrightness();                    // ambient-sensor brightness transfer
-void SelectMonitorUnderPointer();                    // control panel: autoselect
-bool KeepsPanelOpen(std::uintptr_t activatedWindow);  // settings, dimming, power-off and help windows

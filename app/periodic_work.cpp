@@ -2,15 +2,19 @@
 
 #include <algorithm>
 
+#include "app/control_panel_refresh.h"
 #include "app/later_subsystems.h"
 #include "app/restart.h"
+#include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "platform/clock.h"
 #include "platform/control_panel.h"
 #include "platform/ddc.h"
+#include "platform/input.h"
 #include "platform/main_window.h"
 #include "platform/message_box.h"
+#include "platform/requests.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/texts.h"
@@ -36,6 +40,15 @@ bool AnyTimedLine() {
 }  // namespace
 
 void NoteMonitorsFoundAtStart(bool found) { g_monitorsAtStart = found; }
+
+// autoselect: the monitor under the pointer is the one the next icon click or hotkey means.
+void SelectMonitorUnderPointer() {
+    const std::int32_t before = g_monitors.selectedMonitor;
+    FindMonitorByDisplay(DisplayUnderPointer());
+    if (g_monitors.selectedMonitor == before) return;
+    UpdateIcons();
+    ShowSelectedMonitor();
+}
 
 // The successor of a restart that asked for it reopens the settings dialog.
 void HalfSecondWork() {

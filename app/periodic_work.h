@@ -8,6 +8,7 @@ struct Settings;
 // Start-up tells whether its first pass found any monitor.
 void NoteMonitorsFoundAtStart(bool found);
 
+void SelectMonitorUnderPointer();
 void HalfSecondWork();
 void TenSecondWork();
 void DuplicateModeNotice();

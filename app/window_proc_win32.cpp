@@ -17,18 +17,19 @@
 #include "app/restart.h"
 #include "app/start_facts.h"
 #include "app/startup_steps.h"
-#include "hooks/handover.h"
-#include "hooks/hook_thread.h"
 #include "app/submit.h"
 #include "app/system_events.h"
 #include "app/timer_table.h"
 #include "commands/vcp_message_box.h"
+#include "hooks/handover.h"
+#include "hooks/hook_thread.h"
 #include "log/event_log.h"
 #include "monitors/known_monitors.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_list_win32.h"
 #include "monitors/monitor_table.h"
 #include "monitors/pending_requests.h"
+#include "platform/dialog_handle_win32.h"
 #include "platform/main_window.h"
 #include "platform/main_window_handle_win32.h"
 #include "res/resource.h"
@@ -130,10 +131,18 @@ void HidePanelKeepingPointer() {
     SetCursorPos(pointer.x, pointer.y);
 }
 
+// The panel's own windows; the settings and dimming dialogs join this list when they exist.
+bool KeepsPanelOpen(HWND activated) {
+    for (const DialogWindow window : {DialogWindow::Help, DialogWindow::PowerOff}) {
+        if (activated == DialogHandle(window)) return true;
+    }
+    return false;
+}
+
 void OnActivate(WPARAM state, HWND activated) {
     if (LOWORD(state) != WA_INACTIVE || !g_settings.autocloseflag) return;
     if (HookThreadId() != 0 && g_settings.usemousehook && activated != nullptr &&
-        KeepsPanelOpen(reinterpret_cast<std::uintptr_t>(activated)))
+        KeepsPanelOpen(activated))
         return;
     HideControlPanel();
 }

@@ -42,3 +42,9 @@ void PointerNudge() {
     MovePointer(-dx, -dy);
     SystemParametersInfoW(SPI_SETMOUSE, 0, saved, 0);
 }
+
+DisplayHandle DisplayUnderPointer() {
+    POINT at{};
+    if (!GetCursorPos(&at)) return 0;
+    return reinterpret_cast<DisplayHandle>(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST));
+}

@@ -8,3 +8,4 @@
 void FakeInputReset();
 void FakeInputSetKeysDown(std::initializer_list<std::int32_t> virtualKeys);
 void FakeInputSetNotificationArea(bool inside);
+void FakeInputSetPointerDisplay(DisplayHandle display);
