@@ -208,7 +208,7 @@ void FindMonitorByDisplay(DisplayHandle display) {
     for (const DisplayInfo& info : DdcEnumerateDisplays()) {
         std::uint32_t count = 0;
         if (!DdcGetNumberOfPhysicalMonitors(info.handle, count)) {
-            continue;
+            return;  // the numbers of the later displays' monitors are unknown
         }
         if (info.handle == display) {
             if (count > 0) {

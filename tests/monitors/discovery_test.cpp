@@ -198,6 +198,9 @@ TEST_F(Discovery, DuplicatedDisplaysSkipBindingAndMonitorsAreNumberedAcrossDispl
         FindMonitorByDisplay(display);
         EXPECT_EQ(g_monitors.selectedMonitor, selected) << display;
     }
+    SimFailNext(1, "GetNumberOfPhysicalMonitorsFromHMONITOR");
+    FindMonitorByDisplay(3);
+    EXPECT_EQ(g_monitors.selectedMonitor, 0) << "numbers after a display that failed are unknown";
     EXPECT_EQ(SimOpenHandleCount(), 0u);
 }
 

@@ -64,14 +64,18 @@ TEST_F(DdcSeamTest, TargetIsFoundByRunningNumberAndEachDisplayIsClosedBeforeTheN
     EXPECT_EQ(operations, expected);
 }
 
-TEST_F(DdcSeamTest, DisplaysThatFailAreSkippedAndNothingStaysOpen) {
+// A display whose monitors cannot be listed ends the walk: a later monitor must never receive
+// what was meant for one numbered before it.
+TEST_F(DdcSeamTest, ADisplayThatFailsEndsTheWalkAndNothingStaysOpen) {
     EXPECT_EQ(Reached(4), L"none");
     SimFailAlways("GetPhysicalMonitorsFromHMONITOR", 1, -1);
-    EXPECT_EQ(Reached(1), L"m3");
-    EXPECT_EQ(Reached(2), L"none");
+    EXPECT_EQ(Reached(0), L"m0");
+    EXPECT_EQ(Reached(1), L"none");
+    EXPECT_EQ(Reached(3), L"none");
     SimClearFailures();
     SimFailNext(1, "GetNumberOfPhysicalMonitorsFromHMONITOR");
-    EXPECT_EQ(Reached(0), L"m1");
+    EXPECT_EQ(Reached(0), L"none");
+    EXPECT_EQ(Reached(0), L"m0");
     EXPECT_EQ(SimOpenHandleCount(), 0u);
 }
 
