@@ -288,6 +288,10 @@ bool OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case kCommandHookLine:
             RunHookCommand(static_cast<std::uint32_t>(lParam));
             return true;
+        case kCommandHookRefused:
+            LogFailureCause(false, L"SetWindowsHookEx", HIWORD(wParam) == WH_MOUSE_LL ? L"WH_MOUSE_LL" : L"WH_KEYBOARD_LL",
+                            static_cast<std::uint32_t>(lParam));
+            return true;
         case IDM_TURN_OFF_MONITORS:
         case IDC_TURN_OFF_SHORT:
         case IDC_TURN_OFF_WIDE:

@@ -114,10 +114,13 @@ bool StopDuringWait(DWORD milliseconds) {
     return false;
 }
 
-void Install(HHOOK& hook, int type, HOOKPROC procedure, const wchar_t* name) {
+// The event log belongs to the main thread, so a refusal is logged there.
+void Install(HHOOK& hook, int type, HOOKPROC procedure) {
     if (hook != nullptr) return;
     hook = SetWindowsHookExW(type, procedure, GetModuleHandleW(nullptr), 0);
-    LogFailureCause(hook != nullptr, L"SetWindowsHookEx", name, GetLastError());
+    if (hook == nullptr) {
+        PostMessageW(MainWindowHandle(), WM_COMMAND, MAKEWPARAM(kCommandHookRefused, type), GetLastError());
+    }
 }
 
 void Uninstall(HHOOK hook) {
@@ -132,8 +135,8 @@ DWORD WINAPI HookThread(LPVOID tables) {
     HHOOK mouse = nullptr, keyboard = nullptr;
     bool stop = false;
     for (int wait = 0;; ++wait) {
-        if (wantMouse) Install(mouse, WH_MOUSE_LL, MouseProc, L"WH_MOUSE_LL");
-        if (wantKeyboard) Install(keyboard, WH_KEYBOARD_LL, KeyboardProc, L"WH_KEYBOARD_LL");
+        if (wantMouse) Install(mouse, WH_MOUSE_LL, MouseProc);
+        if (wantKeyboard) Install(keyboard, WH_KEYBOARD_LL, KeyboardProc);
         if ((!wantMouse || mouse != nullptr) && (!wantKeyboard || keyboard != nullptr)) break;
         stop = wait == kInstallWaits || StopDuringWait(kInstallRetryMs);
         if (stop) break;

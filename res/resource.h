@@ -99,6 +99,7 @@
 #define IDM_REFRESH_PANEL 1049
 #define IDM_ROTATE_DISPLAY 1367
 #define IDM_HOOK_LINE 1370
+#define IDM_HOOK_REFUSED 1371
 
 #ifndef RC_INVOKED
 #include <cstdint>
@@ -111,6 +112,8 @@ inline constexpr std::uint32_t kCommandRefreshPanel = IDM_REFRESH_PANEL;
 inline constexpr std::uint32_t kCommandRotate = IDM_ROTATE_DISPLAY;
 // The hook thread handed over a line; lParam is the delay before it may hand over the next.
 inline constexpr std::uint32_t kCommandHookLine = IDM_HOOK_LINE;
+// From the hook thread: the notification code is the hook type, lParam the system's error.
+inline constexpr std::uint32_t kCommandHookRefused = IDM_HOOK_REFUSED;
 
 // Callback messages of the notification icons: kind k (0..5) sends kIconMessageFirst + k.
 inline constexpr std::uint32_t kIconMessageFirst = 0x80AA;
