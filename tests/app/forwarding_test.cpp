@@ -1,4 +1,5 @@
 #include "app/forwarding.h"
+#include "platform/files.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +86,7 @@ TEST(RunPendingLine, TheStartUpLineRunsOnlyWithArgumentsAndOnlyAWaitingThreadIsA
 class SubmitTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        roaming_ = std::filesystem::temp_directory_path() / "lumistrand-submit";
+        roaming_ = std::filesystem::temp_directory_path() / ("lumistrand-submit-" + std::to_string(ProcessCurrentId()));
         std::filesystem::remove_all(roaming_);
         std::filesystem::create_directories(roaming_);
         ResetProgramState();

@@ -15,6 +15,7 @@
 #include "monitors/discovery.h"
 #include "monitors/known_monitors.h"
 #include "monitors/monitor_table.h"
+#include "platform/files.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
@@ -28,8 +29,8 @@
 
 namespace {
 
-const std::filesystem::path kLog = std::filesystem::temp_directory_path() / "lumistrand_events_log.txt";
-const std::filesystem::path kRoaming = std::filesystem::temp_directory_path() / "lumistrand-events";
+const std::filesystem::path kLog = std::filesystem::temp_directory_path() / ("lumistrand_events_log.txt-" + std::to_string(ProcessCurrentId()));
+const std::filesystem::path kRoaming = std::filesystem::temp_directory_path() / ("lumistrand-events-" + std::to_string(ProcessCurrentId()));
 
 std::wstring LogText() {
     std::ifstream file(kLog, std::ios::binary);

@@ -15,6 +15,7 @@
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "monitors/pending_requests.h"
+#include "platform/files.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
@@ -66,7 +67,7 @@ protected:
         Known(row).MonitorContrast = contrast;
     }
 
-    const std::filesystem::path roaming_ = std::filesystem::temp_directory_path() / "lumistrand-monitor-work";
+    const std::filesystem::path roaming_ = std::filesystem::temp_directory_path() / ("lumistrand-monitor-work-" + std::to_string(ProcessCurrentId()));
 };
 
 TEST_F(MonitorWorkTest, RestoreWritesWhatWasRememberedAndKeepsTheSelection) {

@@ -8,6 +8,7 @@
 #include "app/midnight_guard.h"
 #include "app/older_versions.h"
 #include "app/restart_marker.h"
+#include "platform/files.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/shell_fake.h"
 
@@ -37,7 +38,7 @@ TEST(MidnightGuard, WaitsOutTheFirstMinuteOfTheDayAtMostOnce) {
 }
 
 TEST(RestartMarker, IsTakenOnceAndTheFolderTidied) {
-    const auto roaming = std::filesystem::temp_directory_path() / "lumistrand-restart-marker";
+    const auto roaming = std::filesystem::temp_directory_path() / ("lumistrand-restart-marker-" + std::to_string(ProcessCurrentId()));
     const auto folder = roaming / "Lumistrand";
     std::filesystem::remove_all(roaming);
     std::filesystem::create_directories(roaming);
