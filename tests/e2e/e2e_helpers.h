@@ -122,6 +122,13 @@ inline std::wstring RoamingProgramFolder() {
     return length > 0 && length < MAX_PATH ? std::wstring(roaming) + L"\\Lumistrand" : std::wstring();
 }
 
+// A clean start: a new sandbox with the fast simulated monitors and these settings beside the exe.
+inline bool E2ePrepare(E2eSandbox& sandbox, const Keys& settings) {
+    E2eRemoveProgramFiles();
+    return E2eSandboxCreate(sandbox) && SimConfigWrite(sandbox, kFastDefaultMonitors) &&
+           FileWriteBytes(ProgramPathBesideTests(L"Lumistrand.xml"), SettingsText(settings));
+}
+
 // A first instance started from a clean state (no settings files of earlier tests) against the
 // sandbox's simulator, waited for until its start-up has ended and its monitor work is done.
 inline bool StartFirstInstance(const E2eSandbox& sandbox, ProgramProcess& first) {

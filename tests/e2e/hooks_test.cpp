@@ -40,14 +40,9 @@ std::vector<std::string> Press(const E2eSandbox& sandbox, std::initializer_list<
 }
 
 TEST(HooksE2e, HotkeysAndAWheelCombinationDriveTheMonitors) {
-    E2eRemoveProgramFiles();
     E2eSandbox sandbox;
-    ASSERT_TRUE(E2eSandboxCreate(sandbox));
-    ASSERT_TRUE(SimConfigWrite(sandbox, kFastDefaultMonitors));
-    ASSERT_TRUE(FileWriteBytes(ProgramPathBesideTests(L"Lumistrand.xml"),
-                               SettingsText({{"hotkey0", "00000674"}, {"editbuffer0", "b - 10"}, {"wheelkeys0", "shift"},
-                                             {"direction0", "forwards"}, {"wheelbuffer0", "c - 20"},
-                                             {"autocloseflag", "N"}})));
+    ASSERT_TRUE(E2ePrepare(sandbox, {{"hotkey0", "00000674"}, {"editbuffer0", "b - 10"}, {"wheelkeys0", "shift"},
+                                     {"direction0", "forwards"}, {"wheelbuffer0", "c - 20"}, {"autocloseflag", "N"}}));
     ProgramProcess first;
     ASSERT_TRUE(StartFirstInstance(sandbox, first));
     using Calls = std::vector<std::string>;

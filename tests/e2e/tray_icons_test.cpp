@@ -32,13 +32,9 @@ std::size_t TipsContaining(const std::vector<std::wstring>& tips, const std::wst
 }
 
 TEST(TrayIconsE2e, IconsFollowAForwardedLineAnnounceItAndLeaveAtExit) {
-    E2eRemoveProgramFiles();
     E2eSandbox sandbox;
-    ASSERT_TRUE(E2eSandboxCreate(sandbox));
-    ASSERT_TRUE(SimConfigWrite(sandbox, kFastDefaultMonitors));
     // Hidden at start, so that a change is announced by a balloon.
-    ASSERT_TRUE(FileWriteBytes(ProgramPathBesideTests(L"Lumistrand.xml"),
-                               SettingsText({{"notifications", "Y"}, {"minimizeflag", "Y"}})));
+    ASSERT_TRUE(E2ePrepare(sandbox, {{"notifications", "Y"}, {"minimizeflag", "Y"}}));
     const std::vector<std::wstring> before = TrayIconTips();
 
     ProgramProcess first;
