@@ -8,8 +8,6 @@ void PrepareWmiStrings() {}
 void PrepareSettingsDialogTexts() {}
 void PrepareTimedAndWheelEntries() {}
 void PrepareUpdateWindowText() {}
-void LoadGpuLibraries() {}
-void FreeGpuLibraries() {}
 void PrepareControlPanel() { PanelArrange(); }
 void AttachLaptopPanelAndAudio() {}
 void CreateTooltipsAndIcons() {

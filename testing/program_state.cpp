@@ -14,6 +14,7 @@
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "monitors/pending_requests.h"
+#include "monitors/saturation.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "settings/ui_language.h"
@@ -36,6 +37,7 @@ void ResetProgramState() {
     for (std::int32_t index = 0; index < kLoggedMonitors; ++index) LogSetMonitorName(index, {});
     InterpreterReset();
     ClearPreparedVcpMessage();
+    FreeGpuLibraries();
     BrightnessHoldBalloons(false);
     IconSetReset();
     HiddenIconCheckReset();
