@@ -4,7 +4,8 @@
 set(LUMISTRAND_SIM_SOURCES
   ${CMAKE_SOURCE_DIR}/testing/sim/sim_model.cpp
   ${CMAKE_SOURCE_DIR}/testing/sim/sim_config.cpp
-  ${CMAKE_SOURCE_DIR}/testing/sim/sim_environment.cpp)
+  ${CMAKE_SOURCE_DIR}/testing/sim/sim_environment.cpp
+  ${CMAKE_SOURCE_DIR}/testing/sim/gpu_sim.cpp)
 
 add_library(dxva2_sim SHARED
   ${CMAKE_SOURCE_DIR}/testing/sim/dxva2_dll_win32.cpp
@@ -40,7 +41,6 @@ foreach(vendor nvapi atiadlxx)
   add_library(${vendor}_sim SHARED ${CMAKE_SOURCE_DIR}/testing/sim/${vendor}_dll_win32.cpp
     ${CMAKE_SOURCE_DIR}/testing/sim/${vendor}.def
     ${CMAKE_SOURCE_DIR}/testing/sim/gpu_dll_win32.cpp
-    ${CMAKE_SOURCE_DIR}/testing/sim/gpu_sim.cpp
     ${CMAKE_SOURCE_DIR}/platform/clock_win32.cpp
     ${LUMISTRAND_SIM_SOURCES})
   set_target_properties(${vendor}_sim PROPERTIES OUTPUT_NAME ${vendor} PREFIX ""
