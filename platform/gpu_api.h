@@ -64,6 +64,7 @@ struct AdlDisplayInfo {
     char manufacturerName[256];
     int displayType, outputType, connector, infoMask, infoValue;
 };
+static_assert(sizeof(AdlDisplayInfo) == 552);
 
 // ADL hands out memory it allocated through the caller's callback; the caller frees it.
 using AdlMallocCallback = void*(__stdcall*)(int size);
