@@ -136,11 +136,9 @@ void Start(std::size_t index, const ForegroundInfo& foreground) {
     if (row == kNoIndex) return;
     const MonitorEntry& entry = g_monitors.entries[static_cast<std::size_t>(row)];
     g_records[index] = {true, IdentityOf(entry), KeepValues(entry)};
-    const std::int32_t selected = g_monitors.selectedMonitor;
-    g_monitors.selectedMonitor = row;
+    // The line runs later, from the main window's queue, on the monitors it names or the selected one.
     SubmitCommandLine(g_settings.fullScreen[index].commandLine, kOriginInternal);
     MainWindowPostCommand(kCommandRefreshPanel, 0);
-    g_monitors.selectedMonitor = selected;
 }
 
 }  // namespace
