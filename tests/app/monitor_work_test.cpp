@@ -165,30 +165,32 @@ TEST_F(MonitorWorkTest, ChangedMonitorsRestartHiddenUnlessTheUserOrAQuietExitEnd
     EXPECT_TRUE(SimTransactions().empty()) << "the second change is not compared";
 }
 
-const ForegroundInfo kGameOnFirst{1, true, L"D:\\game.exe", L"", {0, 0, 1920, 1080}, {0, 0, 1920, 1080}, L"\\\\.\\DISPLAY1"};
-
 // What a trigger or the dimming kept aside is back in the monitors, and so in the saved
-// settings, once the program ends; a trigger's values go to no other monitor when its own is gone.
+// settings, once the program ends; a trigger's values go to no other monitor when its own is
+// gone. A timed line waits while the trigger is active.
 TEST_F(MonitorWorkTest, AnExitPutsBackWhatTriggersAndDimmingKeptAside) {
     for (const bool unplugged : {false, true}) {
         SetUp();
         Known(1).Dim = unplugged ? 0 : 1;
         Known(1).DimPeriod = 1;
         Known(1).DimBrightness = 10;
-        FakeClockAdvance(60001);
-        DimCheck();
-        NoteInput(ClockTickCount());
-        FakeClockAdvance(500);
-        DimCheck();
-        EXPECT_EQ(Sim(1, kBrightness), 60u) << "back at the next tick after an input";
-        FakeClockAdvance(60001);
-        DimCheck();
+        for (const std::uint32_t idle : {60001u, 500u, 60001u}) {
+            if (idle == 500) NoteInput(ClockTickCount());
+            FakeClockAdvance(idle);
+            DimCheck();
+            EXPECT_EQ(Sim(1, kBrightness), unplugged || idle == 500 ? 60u : 10u);
+        }
         g_settings.fullScreen[0] = {L"C:\\game.exe", L"b 20"};
-        FakeForegroundSet(kGameOnFirst);
+        g_settings.timed[0] = {0, 0, L"c 30", true};
+        FakeForegroundSet({1, true, L"D:\\game.exe", L"", {0, 0, 1920, 1080}, {0, 0, 1920, 1080}, L"\\\\.\\DISPLAY1"});
         CheckProgramTriggers();
-        SetBrightness(20);  // what the trigger's line does
+        RunTimedCommandLines();
+        EXPECT_EQ(FakeInstanceSentLines().size(), 1u) << "the trigger's line only";
+        SetBrightness(20);  // what that line does
         if (unplugged) SimCurrent().displays.erase(SimCurrent().displays.begin());
         EXPECT_TRUE(FinishExit(kExitUser, false));
+        RunTimedCommandLines();
+        EXPECT_EQ(FakeInstanceSentLines().size(), 2u);
         const std::int32_t benq = unplugged ? 0 : 1;
         EXPECT_EQ(Sim(benq, kBrightness), 60u) << unplugged;
         EXPECT_EQ(Sim(0, kBrightness), unplugged ? 60u : 75u);
@@ -196,20 +198,6 @@ TEST_F(MonitorWorkTest, AnExitPutsBackWhatTriggersAndDimmingKeptAside) {
             EXPECT_EQ(Known(1).MonitorBrightness, 60);
         }
     }
-}
-
-TEST_F(MonitorWorkTest, ATimedLineWaitsWhileATriggerIsActive) {
-    g_settings.fullScreen[0] = {L"C:\\game.exe", L"b 20"};
-    g_settings.timed[0] = {0, 0, L"c 30", true};
-    TimedLinesStart(ClockLocalTime());
-    FakeForegroundSet(kGameOnFirst);
-    CheckProgramTriggers();
-    RunTimedCommandLines();
-    EXPECT_EQ(FakeInstanceSentLines().size(), 1u) << "only the trigger's line";
-    FakeForegroundSet({});
-    CheckProgramTriggers();
-    RunTimedCommandLines();
-    EXPECT_EQ(FakeInstanceSentLines().size(), 2u);
 }
 
 TEST_F(MonitorWorkTest, ACheckBoxClickTogglesPowerOnlyWhenSafetyAllowsIt) {

@@ -1,48 +1,33 @@
 // The decisions of the timed lines, the full-screen triggers and the dimming, as tables.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "automation/dimming.h"
 #include "automation/program_triggers.h"
 #include "automation/timed_lines.h"
 
 namespace {
 
-struct Timed {
-    std::size_t index;
-    std::uint16_t hour, minute;
-    const wchar_t* line;
-    bool enabled;
-};
-struct Check {
-    std::uint16_t hour, minute;
-    int due;
-};
-
-// The day of the month is 1; an exit day of 31 makes the start a new day.
+// The day of the month is 1; an exit day of 31 makes the start a new day. Checks: hour, minute, entry due.
 TEST(TimedLines, LatestPassedEntryRunsOnceAndANewDayCatchesUp) {
-    const std::vector<Timed> morningEvening{{0, 8, 0, L"b 80", true}, {1, 20, 0, L"b 30", true}};
+    const TimedEntry morning{8, 0, L"b 80", true}, evening{20, 0, L"b 30", true};
     const struct {
         const char* what;
-        std::vector<Timed> entries;
+        std::array<TimedEntry, 8> entries;
         std::uint16_t exitDay;
-        std::vector<Check> checks;
+        std::vector<std::array<int, 3>> checks;
     } cases[] = {
-        {"same day", morningEvening, 1, {{9, 0, 0}, {9, 1, -1}, {20, 0, 1}, {20, 1, -1}}},
-        {"new day", morningEvening, 31, {{6, 0, 1}, {6, 1, -1}, {8, 0, 0}, {20, 0, 1}}},
-        {"latest disabled", {{0, 8, 0, L"b 80", true}, {1, 20, 0, L"b 30", false}}, 31, {{6, 0, -1}, {8, 0, 0}, {20, 0, -1}}},
-        {"same times", {{2, 8, 0, L"b 1", true}, {5, 8, 0, L"b 2", true}}, 1, {{9, 0, 5}, {9, 1, -1}}},
-        {"blank line", {{0, 8, 0, L"b 80", true}, {1, 20, 0, L"   ", true}}, 31, {{6, 0, -1}, {21, 0, 0}}},
+        {"same day", {{morning, evening}}, 1, {{9, 0, 0}, {9, 1, -1}, {20, 0, 1}, {20, 1, -1}}},
+        {"new day", {{morning, evening}}, 31, {{6, 0, 1}, {6, 1, -1}, {8, 0, 0}, {20, 0, 1}}},
+        {"latest disabled", {{morning, {20, 0, L"b 30", false}}}, 31, {{6, 0, -1}, {8, 0, 0}, {20, 0, -1}}},
+        {"same times", {{{}, {}, morning, {}, {}, morning}}, 1, {{9, 0, 5}, {9, 1, -1}}},
+        {"blank line", {{morning, {20, 0, L"   ", true}}}, 31, {{6, 0, -1}, {21, 0, 0}}},
     };
     for (const auto& c : cases) {
-        std::array<TimedEntry, 8> entries{};
-        for (const Timed& t : c.entries) entries[t.index] = {t.hour, t.minute, t.line, t.enabled};
         TimedDay day;
         day.startDay = DayNumber({2026, 1, 0, 1});
-        for (const Check& check : c.checks) {
-            EXPECT_EQ(TimedEntryDue(entries, c.exitDay, {2026, 1, 0, 1, check.hour, check.minute}, day), check.due)
-                << c.what << " at " << check.hour << ":" << check.minute;
+        for (const auto& [hour, minute, due] : c.checks) {
+            const LocalTime now{2026, 1, 0, 1, static_cast<std::uint16_t>(hour), static_cast<std::uint16_t>(minute)};
+            EXPECT_EQ(TimedEntryDue(c.entries, c.exitDay, now, day), due) << c.what << " at " << hour << ":" << minute;
         }
     }
 }
@@ -75,25 +60,24 @@ TEST(ProgramTriggers, StartAndEndFollowTheProgramInFront) {
         {"after the list's end", Front(L"C:\\after-the-end.exe", true), true, false, false, {}, -1},
     };
     for (const auto& c : cases) {
-        std::array<bool, kTriggerCount> active{};
-        active[0] = c.gameActive;
-        const TriggerDecision decision = DecideTriggers(entries, active, c.front, c.onlyFullScreen, c.duplicateMode);
+        const TriggerDecision decision = DecideTriggers(entries, {c.gameActive}, c.front, c.onlyFullScreen, c.duplicateMode);
         EXPECT_EQ(decision.end, c.end) << c.what;
         EXPECT_EQ(decision.start, c.start) << c.what;
     }
 }
 
+// Dim 1 after 5 minutes to 20. Steps: brightness, idle ms, brightness written (-1 none).
 TEST(Dimming, DimsAfterThePeriodAndComesBackAtInput) {
-    constexpr std::uint32_t kFiveMinutes = 300000;
+    constexpr std::int64_t kPeriod = 300000;
     const struct {
         const char* what;
         std::int32_t dim, period;
-        std::vector<std::array<std::int64_t, 3>> steps;  // brightness, idle ms, write
+        std::vector<std::array<std::int64_t, 3>> steps;
     } cases[] = {
-        {"dims and returns", 1, 5, {{70, kFiveMinutes, -1}, {70, kFiveMinutes + 1, 20}, {20, kFiveMinutes * 9, -1}, {20, 0, 70}}},
-        {"switched off", 0, 5, {{70, kFiveMinutes * 9, -1}}},
-        {"no period", 1, 0, {{70, kFiveMinutes * 9, -1}}},
-        {"already at the level", 1, 5, {{20, kFiveMinutes + 1, -1}, {20, 0, -1}}},
+        {"dims and returns", 1, 5, {{70, kPeriod, -1}, {70, kPeriod + 1, 20}, {20, kPeriod * 9, -1}, {20, 0, 70}}},
+        {"switched off", 0, 5, {{70, kPeriod * 9, -1}}},
+        {"no period", 1, 0, {{70, kPeriod * 9, -1}}},
+        {"already at the level", 1, 5, {{20, kPeriod + 1, -1}, {20, 0, -1}}},
     };
     for (const auto& c : cases) {
         KnownMonitor known;
@@ -101,8 +85,7 @@ TEST(Dimming, DimsAfterThePeriodAndComesBackAtInput) {
         known.DimPeriod = c.period;
         known.DimBrightness = 20;
         for (const auto& [brightness, idle, write] : c.steps) {
-            EXPECT_EQ(DimStep(known, static_cast<std::int32_t>(brightness), static_cast<std::uint32_t>(idle)), write)
-                << c.what << " idle " << idle;
+            EXPECT_EQ(DimStep(known, static_cast<std::int32_t>(brightness), static_cast<std::uint32_t>(idle)), write) << c.what;
         }
     }
 }

@@ -12,12 +12,6 @@
 
 namespace {
 
-std::string Hex(unsigned value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%08X", value);
-    return text;
-}
-
 size_t Count(const E2eSandbox& sandbox, size_t from, const std::string& call) {
     const std::vector<std::string> calls = SimValueCalls(sandbox.simLog, from);
     return static_cast<size_t>(std::count(calls.begin(), calls.end(), call));
@@ -30,58 +24,10 @@ bool WaitForCall(const E2eSandbox& sandbox, size_t from, const std::string& call
     return false;
 }
 
-void Send(std::initializer_list<INPUT> inputs) {
-    for (INPUT input : inputs) {
-        SendInput(1, &input, sizeof(INPUT));
-        Sleep(50);
-    }
+void Tap(WORD key) {
+    keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
     Sleep(300);
-}
-
-INPUT Key(WORD key, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = flags;
-    return input;
-}
-
-INPUT Mouse(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    return input;
-}
-
-struct DialogSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM search) {
-    auto* s = reinterpret_cast<DialogSearch*>(search);
-    DWORD owner = 0;
-    wchar_t name[16] = {};
-    GetWindowThreadProcessId(window, &owner);
-    GetClassNameW(window, name, 16);
-    if (owner != s->processId || !IsWindowVisible(window) || std::wstring(name) != L"#32770") return TRUE;
-    s->found = window;
-    return FALSE;
-}
-
-// The list menu of the first monitor line, its first entry, as the user opens it.
-HWND OpenMonitorDialog(const ProgramProcess& program, HWND window) {
-    PostMessageW(window, WM_COMMAND, 40064, 0);
-    Sleep(1000);
-    RECT list{}, header{};
-    GetWindowRect(GetDlgItem(window, 1001), &list);
-    GetWindowRect(FindWindowExW(GetDlgItem(window, 1001), nullptr, WC_HEADERW, nullptr), &header);
-    SetCursorPos(list.left + 20, header.bottom + 6);
-    Send({Mouse(MOUSEEVENTF_RIGHTDOWN), Mouse(MOUSEEVENTF_RIGHTUP)});
-    Send({Key(VK_DOWN, 0), Key(VK_DOWN, KEYEVENTF_KEYUP), Key(VK_RETURN, 0), Key(VK_RETURN, KEYEVENTF_KEYUP)});
-    DialogSearch search{program.processId, nullptr};
-    for (int wait = 0; wait < 30 && search.found == nullptr; ++wait, Sleep(100)) EnumWindows(FindVisibleDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 TEST(AutomationE2e, ATimedLineAFullScreenProgramAndDimmingDriveTheMonitors) {
@@ -89,14 +35,19 @@ TEST(AutomationE2e, ATimedLineAFullScreenProgramAndDimmingDriveTheMonitors) {
     GetLocalTime(&now);
     const unsigned minute = now.wHour * 60u + now.wMinute;
     if (minute < 4 || minute > 1435) GTEST_SKIP() << "too close to midnight";
+    const auto hex = [](unsigned value) {
+        char text[9];
+        std::snprintf(text, sizeof text, "%X", value);
+        return std::string(text);
+    };
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    Keys settings{{"exitday", Hex(now.wDay)}, {"App0", Narrowed(self)}, {"Commandline0", "c 44"}};
+    Keys settings{{"exitday", hex(now.wDay)}, {"App0", Narrowed(self)}, {"Commandline0", "c 44"}};
     const std::pair<unsigned, const char*> timed[] = {{minute - 3, "b 11"}, {minute - 1, "b 22"}, {minute + 3, "b 33"}};
     for (int i = 0; i < 3; ++i) {
         const std::string entry = "ptimer" + std::to_string(i);
-        settings.insert(settings.end(), {{entry + "stimeHour", Hex(timed[i].first / 60)},
-                                         {entry + "stimeMinute", Hex(timed[i].first % 60)}, {entry + "buffer", timed[i].second}});
+        settings.insert(settings.end(), {{entry + "stimeHour", hex(timed[i].first / 60)},
+                                         {entry + "stimeMinute", hex(timed[i].first % 60)}, {entry + "buffer", timed[i].second}});
     }
     E2eSandbox sandbox;
     ASSERT_TRUE(E2ePrepare(sandbox, settings));
@@ -123,16 +74,28 @@ TEST(AutomationE2e, ATimedLineAFullScreenProgramAndDimmingDriveTheMonitors) {
     EXPECT_TRUE(WaitForCall(sandbox, beforeCover, "SetMonitorContrast m0 0x12=50", 5000));
     EXPECT_EQ(Count(sandbox, beforeCover, "SetMonitorContrast m0 0x12=44"), 1u);
 
-    // The monitor dialog asks for dimming after a minute; a key brings the brightness back.
-    HWND dialog = OpenMonitorDialog(first, ProgramWaitForMainWindow(first, 0));
-    ASSERT_NE(dialog, nullptr);
+    // The first line's list menu opens the monitor dialog: dimming after a minute; a key undims.
+    HWND window = ProgramWaitForMainWindow(first, 0);
+    PostMessageW(window, WM_COMMAND, 40064, 0);
+    Sleep(1000);
+    RECT header{};
+    GetWindowRect(FindWindowExW(GetDlgItem(window, 1001), nullptr, WC_HEADERW, nullptr), &header);
+    SetCursorPos(header.left + 20, header.bottom + 6);
+    mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    Sleep(500);
+    Tap(VK_DOWN);
+    Tap(VK_RETURN);
+    Sleep(500);
+    HWND dialog = GetForegroundWindow();
+    ASSERT_NE(GetDlgItem(dialog, 1323), nullptr);
     SendMessageW(GetDlgItem(dialog, 1321), BM_SETCHECK, BST_CHECKED, 0);
     SetDlgItemTextW(dialog, 1323, L"1");
     SetDlgItemTextW(dialog, 1073, L"5");
     SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     const size_t beforeDim = SimLogReadLines(sandbox.simLog).size();
     EXPECT_TRUE(WaitForCall(sandbox, beforeDim, "SetMonitorBrightness m0 0x10=5", 70000));
-    Send({Key(VK_LSHIFT, 0), Key(VK_LSHIFT, KEYEVENTF_KEYUP)});
+    Tap(VK_LSHIFT);
     EXPECT_TRUE(WaitForCall(sandbox, beforeDim, "SetMonitorBrightness m0 0x10=22", 2000));
     DestroyWindow(cover);
     ProgramKill(first);
