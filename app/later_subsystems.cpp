@@ -5,9 +5,4 @@ bool SettingsDialogIsOpen() { return false; }
 void ShowVcpExplorer() {}
 void CheckForUpdate(bool) {}
 void UninstallProgram() {}
-void ShowMonitorDialog(std::int32_t) {}
-void DimCheck() {}
-void RestoreOnShutdown() {}
-void EndFullScreenTriggers() {}
-void RunTimedCommandLines() {}
 void TransferAmbientBrightness() {}

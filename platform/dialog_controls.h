@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-enum class DialogWindow : int { ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Count };
+enum class DialogWindow : int { ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Monitor, Count };
 
 // A stretch of rich text; emphasised stretches are bold and red.
 struct TextRun {
@@ -19,6 +19,8 @@ void DialogSetSlider(DialogWindow window, int controlId, std::int32_t position);
 void DialogSetText(DialogWindow window, int controlId, const std::wstring& text);
 std::wstring DialogText(DialogWindow window, int controlId);
 void DialogSetVisible(DialogWindow window, int controlId, bool visible);
+void DialogSetEnabled(DialogWindow window, int controlId, bool enabled);
+void DialogSetCaption(DialogWindow window, const std::wstring& caption);
 void DialogSetChecked(DialogWindow window, int controlId, bool checked);
 bool DialogIsChecked(DialogWindow window, int controlId);
 void DialogComboClear(DialogWindow window, int controlId);

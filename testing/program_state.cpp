@@ -5,6 +5,8 @@
 #include "app/periodic_work.h"
 #include "app/start_facts.h"
 #include "app/system_events.h"
+#include "automation/program_triggers.h"
+#include "automation/timed_lines.h"
 #include "commands/interpreter.h"
 #include "hooks/handover.h"
 #include "hooks/key_hook.h"
@@ -45,5 +47,7 @@ void ResetProgramState() {
     HookHandoverReset();
     KeyHookReset();
     MouseHookReset();
+    ProgramTriggersReset();
+    TimedLinesReset();
     ResetSystemStandIns();
 }

@@ -56,6 +56,12 @@ void DialogSetVisible(DialogWindow window, int controlId, bool visible) {
     FakeDialog(window).visible[controlId] = visible;
 }
 
+void DialogSetEnabled(DialogWindow window, int controlId, bool enabled) {
+    FakeDialog(window).enabled[controlId] = enabled;
+}
+
+void DialogSetCaption(DialogWindow window, const std::wstring& caption) { FakeDialog(window).caption = caption; }
+
 void DialogSetChecked(DialogWindow window, int controlId, bool checked) {
     FakeDialog(window).checked[controlId] = checked;
 }
