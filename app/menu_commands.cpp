@@ -5,6 +5,7 @@
 #include "app/control_panel_refresh.h"
 #include "app/later_subsystems.h"
 #include "app/restart.h"
+#include "app/uninstall.h"
 #include "monitors/known_monitors.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
@@ -14,6 +15,7 @@
 #include "settings/settings.h"
 #include "settings/texts.h"
 #include "ui/display_rotation.h"
+#include "update/update_check.h"
 
 namespace {
 

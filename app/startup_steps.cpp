@@ -7,7 +7,6 @@
 void PrepareWmiStrings() {}
 void PrepareSettingsDialogTexts() {}
 void PrepareTimedAndWheelEntries() {}
-void PrepareUpdateWindowText() {}
 void LoadGpuLibraries() {}
 void FreeGpuLibraries() {}
 void PrepareControlPanel() { PanelArrange(); }

@@ -10,8 +10,6 @@ void PrepareSettingsDialogTexts();
 // Timed-command times as file times; abbreviated wheel directions ("forw.", "back.", "vorw.",
 // "rück.") written out.
 void PrepareTimedAndWheelEntries();
-// The update window's template text with the running version.
-void PrepareUpdateWindowText();
 // nvapi.dll and atiadlxx.dll/atiadlxy.dll entry points; marks saturation control available.
 void LoadGpuLibraries();
 // ADL_Main_Control_Destroy when AMD control was initialised, then frees the AMD library.

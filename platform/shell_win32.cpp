@@ -2,6 +2,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "platform/owners_win32.h"
 #include "platform/shell.h"
 
@@ -58,3 +60,21 @@ bool OpenShown(const std::wstring& target, int show) {
 bool ShellOpenHidden(const std::wstring& path) { return OpenShown(path, SW_HIDE); }
 
 bool ShellOpen(const std::wstring& target) { return OpenShown(target, SW_SHOWNORMAL); }
+
+std::string ShellReadFile(const std::wstring& path, std::size_t maxBytes) {
+    const UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.get(), &size)) return {};
+    std::string bytes(static_cast<std::size_t>(std::min<LONGLONG>(size.QuadPart, static_cast<LONGLONG>(maxBytes))), '\0');
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return {};
+    bytes.resize(read);
+    return bytes;
+}
+
+std::wstring ShellProgramPath() {
+    wchar_t path[MAX_PATH * 2] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+    return length > 0 && length < MAX_PATH * 2 ? std::wstring(path, length) : std::wstring();
+}

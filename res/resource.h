@@ -153,3 +153,11 @@ inline constexpr std::uint32_t kTimerShowPowerOff = 94;
 inline constexpr std::uint32_t kTimerShowHelp = 96;
 inline constexpr std::uint32_t kTimerShowHiddenIcons = 98;
 #endif
+
+// Update check, self-update and uninstall: the update dialog (templates 114 and 115)
+#define IDD_UPDATE_EN 114
+#define IDD_UPDATE_DE 115
+#define IDC_UPDATE_TEXT 2600
+#define IDC_UPDATE_HOMEPAGE 2601
+#define IDC_UPDATE_INSTALL 2602
+#define IDT_SHOW_UPDATE 2610

@@ -2,6 +2,7 @@
 #include "testing/fakes/control_panel_fake.h"
 #include "testing/fakes/dialog_controls_fake.h"
 #include "testing/fakes/display_config_fake.h"
+#include "testing/fakes/download_fake.h"
 #include "testing/fakes/icon_image_fake.h"
 #include "testing/fakes/input_fake.h"
 #include "testing/fakes/instance_fake.h"
@@ -21,6 +22,7 @@ void ResetSystemStandIns() {
     FakeControlPanelReset();
     FakeDialogsReset();
     FakeDisplayConfigReset();
+    FakeDownloadReset();
     FakeIconImageReset();
     FakeInputReset();
     FakeInstanceReset();

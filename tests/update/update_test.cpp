@@ -1,0 +1,168 @@
+// The update check, self-update and uninstall against served downloads, played through the fakes.
+#include <gtest/gtest.h>
+
+#include "app/uninstall.h"
+#include "res/resource.h"
+#include "settings/settings.h"
+#include "settings/ui_language.h"
+#include "testing/fakes/dialog_controls_fake.h"
+#include "testing/fakes/download_fake.h"
+#include "testing/fakes/files_fake.h"
+#include "testing/fakes/message_box_fake.h"
+#include "testing/fakes/requests_fake.h"
+#include "testing/fakes/shell_fake.h"
+#include "testing/program_state.h"
+#include "update/executable_check.h"
+#include "update/own_version.h"
+#include "update/update_batch.h"
+#include "update/update_check.h"
+#include "update/update_schedule.h"
+#include "update/version_info.h"
+
+namespace {
+
+const std::wstring kSite = L"http://127.0.0.1:8080";
+const std::string kNewer = "7.3.0.0\r\n new\r\n7.3.0.0\r\n neu";
+
+// The smallest complete image: headers, one section of 512 bytes at 512.
+std::string Executable() {
+    std::string image(1024, '\0');
+    image.replace(0, 2, "MZ");
+    image[0x3C] = 0x40;
+    image.replace(0x40, 4, std::string("PE\0\0", 4));
+    image[0x46] = 1;                                            // sections
+    image[0x54] = static_cast<char>(0xE0);                      // optional header size
+    image.replace(0x58, 2, "\x0B\x01");                         // PE32
+    image[0x58 + 0xE0 + 17] = 2, image[0x58 + 0xE0 + 21] = 2;  // 512 bytes at 512
+    return image;
+}
+
+std::wstring Work(const wchar_t* name) { return ShellRoamingAppDataFolder() + L"\\Lumistrand\\" + name; }
+std::string Read(const std::wstring& path) { return ShellReadFile(path, 1 << 16); }
+std::string Narrow(const std::wstring& path) { return std::string(path.begin(), path.end()); }
+
+void Prepare(const std::string& versionFile, int press) {
+    ResetProgramState();
+    FakeDownloadSetOverride(kSite + L"/");
+    FakeDownloadServe(kSite + L"/version.inf", versionFile);
+    FakeDialogSetUser(DialogWindow::Update, [press] { FakeDialogPress(DialogWindow::Update, press); });
+}
+
+TEST(UpdateRules, ScheduleVersionFileExecutableAndBatch) {
+    const struct { bool daily, weekly; int last, today; bool due; } schedule[] = {
+        {true, false, 3, 3, true}, {false, false, 1, 30, false}, {false, true, 28, 3, false},
+        {false, true, 28, 4, false}, {false, true, 28, 5, true}, {false, true, 28, 29, false}, {false, true, 1, 8, false},
+        {false, true, 1, 9, true}};
+    for (const auto& c : schedule) {
+        Settings settings;
+        settings.daily = c.daily, settings.weekly = c.weekly, settings.lastcheck = static_cast<std::uint16_t>(c.last);
+        EXPECT_EQ(UpdateCheckDue(settings, c.today), c.due) << c.last << " " << c.today;
+    }
+    const struct { std::string bytes; bool valid; const char* english; const char* german; } files[] = {
+        {kNewer, true, " new\r\n", " neu"}, {"7.3.0.0\r\n7.3.0.0\r\n", true, "", ""},
+        {"7.3.0.0\r\n a 7.3.0.0\r\n7.3.0.0\r\n b", true, " a 7.3.0.0\r\n", " b"},
+        {"<html><body>404 Not Found</body></html>", false, "", ""}, {"", false, "", ""}, {"7.3.0.0\r\n new\r\n", false, "", ""},
+        {"7.3.0.0\r\n new\r\n7.3.0.1\r\n neu", false, "", ""}, {"7.3.0.0\r\n new\r\n7.3.0.01\r\n", false, "", ""},
+        {"17.3.0.0\r\n\r\n17.3.0.0\r\n", false, "", ""}, {std::string("7.3.0.0\r\n\0\r\n7.3.0.0\r\n", 20), false, "", ""},
+        {kNewer + std::string(4096 - kNewer.size(), ' '), true, " new\r\n", nullptr},
+        {kNewer + std::string(4097 - kNewer.size(), ' '), false, "", ""}};
+    for (const auto& c : files) {
+        const auto info = ParseVersionInfo(c.bytes);
+        ASSERT_EQ(info.has_value(), c.valid) << c.bytes.substr(0, 40);
+        if (info) {
+            EXPECT_EQ(info->englishNotes, c.english);
+            EXPECT_EQ(info->germanNotes, c.german ? c.german : info->germanNotes);
+        }
+    }
+    const auto own = ParseVersionInfo(kOwnVersionText).value();
+    for (const auto& [version, newer] : std::vector<std::pair<std::string, bool>>{
+             {"7.2.0.0", false}, {"7.1.9.9", false}, {"6.9.0.0", false}, {"7.2.0.1", true}, {"8.0.0.0", true}})
+        EXPECT_EQ(IsNewerVersion(ParseVersionInfo(version + "\r\n\r\n" + version + "\r\n").value(), own), newer) << version;
+    const std::string image = Executable();
+    for (const auto& [bytes, complete] : std::vector<std::pair<std::string, bool>>{
+             {image, true}, {image.substr(0, 1023), false}, {image.substr(0, 0x60), false}, {"", false}, {"MZ", false},
+             {std::string(files[3].bytes), false}, {std::string(image).replace(0x40, 2, "NE"), false},
+             {std::string(image).replace(0x58, 2, "\x0B\x02"), true}, {std::string(image).replace(0x58, 2, "\x0B\x03"), false}})
+        EXPECT_EQ(IsCompleteExecutable(bytes), complete) << bytes.size();
+    EXPECT_EQ(InstallBatchText("C:\\A&B ^C %PATH%\\L.exe"), "timeout 5\r\n\"C:\\A&B ^C %%PATH%%\\L.exe\"\r\n");
+    EXPECT_EQ(UninstallBatchText("C:\\P%1\\L.exe", "C:\\P%1\\unins000.exe"),
+              "timeout 5\r\ndel /Q \"C:\\P%%1\\L.exe\"\r\n\"C:\\P%%1\\unins000.exe\"\r\n");
+    for (const char* unsafe : {"C:\\?\\L.exe", "C:\\a\"&calc\"\\L.exe", "C:\\a\r\ncalc\\L.exe", ""}) {
+        EXPECT_EQ(InstallBatchText(unsafe), "") << unsafe;
+        EXPECT_EQ(UninstallBatchText("C:\\L.exe", unsafe), "") << unsafe;
+    }
+}
+
+TEST(UpdateCheck, OffersOnlyANewerVersionAndAlwaysDeletesTheFile) {
+    const struct { std::string file; bool interactive, german; const wchar_t* box; const wchar_t* dialog; } cases[] = {
+        {kOwnVersionText, true, false, L"No update available!", nullptr}, {kOwnVersionText, false, false, nullptr, nullptr},
+        {"7.2.0.0\r\n other\r\n7.2.0.0\r\n andere", true, true, L"Keine neuere Version verf\u00FCgbar!", nullptr},
+        {"7.1.0.0\r\n\r\n7.1.0.0\r\n", false, false, nullptr, nullptr}, {"<html>404</html>", true, false, L"Lumistrand", nullptr},
+        {"<html>404</html>", false, false, nullptr, nullptr}, {"", true, false, L"Lumistrand", nullptr},
+        {kNewer, false, false, nullptr, L" actual  running  version     7.2\r\n new downloadable version     7.3\r\n new\r\n"},
+        {kNewer, false, true, nullptr, L" momentan ausgef\u00FChrte Version 7.2\r\n neue herunterladbare Version 7.3\r\n neu"}};
+    for (const auto& c : cases) {
+        Prepare(c.file, IDCANCEL);
+        UiLanguageSet(c.german ? kLanguageGerman : kLanguageEnglish);
+        CheckForUpdate(c.interactive);
+        SCOPED_TRACE(c.file.substr(0, 20));
+        ASSERT_EQ(FakeMessageBoxesShown().size(), c.box ? 1u : 0u);
+        if (c.box) {
+            EXPECT_EQ(FakeMessageBoxesShown()[0].title, c.box);
+        }
+        EXPECT_EQ(FakeDialogRuns().size(), c.dialog ? 1u : 0u);
+        if (c.dialog) {
+            EXPECT_EQ(FakeDialog(DialogWindow::Update).texts[IDC_UPDATE_TEXT], c.dialog);
+        }
+        EXPECT_FALSE(ShellFileExists(Work(L"version.inf")));
+        EXPECT_TRUE(FakeShellOpenedFiles().empty());
+    }
+    // A check that starts while the dialog of another is up returns at once.
+    Prepare(kNewer, IDCANCEL);
+    FakeDialogSetUser(DialogWindow::Update, [] { CheckForUpdate(true), FakeDialogPress(DialogWindow::Update, IDCANCEL); });
+    CheckForUpdate(false);
+    CheckForUpdate(false);
+    EXPECT_EQ(FakeDownloadRequests().size(), 2u);
+}
+
+TEST(UpdateCheck, InstallRunsOnlyACompleteProgramFileAndUninstallQuotesItsPaths) {
+    const std::wstring program = ShellProgramPath(), folder = program.substr(0, program.rfind(L'\\'));
+    ASSERT_TRUE(FolderCreate(folder));
+    const struct { bool installed; std::string served; std::wstring target; } cases[] = {
+        {false, Executable(), folder + L"\\Lumistrand_7_3.exe"}, {true, Executable(), Work(L"setup_Lumistrand_7_3.exe")},
+        {false, "<html>404</html>", folder + L"\\Lumistrand_7_3.exe"}, {true, Executable().substr(0, 1000), Work(L"setup_Lumistrand_7_3.exe")}};
+    for (const auto& c : cases) {
+        Prepare(kNewer, IDC_UPDATE_INSTALL);
+        FakeDownloadSetInstalled(c.installed);
+        FakeDownloadServe(kSite + c.target.substr(c.target.rfind(L'\\')).replace(0, 1, L"/"), c.served);
+        ShellWriteFile(c.target, Executable());
+        CheckForUpdate(false);
+        const bool runs = c.served.size() == 1024;
+        EXPECT_EQ(FakeShellOpenedFiles().size(), runs ? 1u : 0u) << c.installed;
+        EXPECT_EQ(FakeQuietExitRequests(), runs ? 1u : 0u);
+        EXPECT_EQ(ShellFileExists(c.target), runs);
+        if (runs) {
+            EXPECT_EQ(Read(Work(L"Lumistrand.bat")), "timeout 5\r\n\"" + Narrow(c.target) + "\"\r\n");
+        }
+    }
+    const std::string narrow = Narrow(program), narrowFolder = Narrow(folder);
+    const struct { bool yes; std::wstring program; std::string batch; } uninstalls[] = {
+        {false, program, "-"}, {true, program, "timeout 5\r\ndel /Q \"" + narrow + "\"\r\n\"" + narrowFolder + "\\unins000.exe\"\r\n"},
+        {true, folder + L"\\\u4E2D.exe", ""}};
+    for (const auto& c : uninstalls) {
+        ResetProgramState();
+        ShellWriteFile(Work(L"Lumistrand.bat"), "-");
+        ShellWriteFile(folder + L"\\Lumistrand.xml", "<settings/>");
+        FakeShellSetProgramPath(c.program);
+        FakeMessageBoxAnswerYesNo(c.yes);
+        g_settings.autostart = true;
+        UninstallProgram();
+        EXPECT_EQ(Read(Work(L"Lumistrand.bat")), c.batch);
+        EXPECT_EQ(FakeShellOpenedFiles().size(), c.batch.size() > 1 ? 1u : 0u);
+        EXPECT_EQ(FakeUnsavedExitRequests(), c.yes ? 1u : 0u);
+        EXPECT_EQ(g_settings.autostart, !c.yes);
+        EXPECT_EQ(ShellFileExists(folder + L"\\Lumistrand.xml"), !c.yes);
+    }
+}
+
+}  // namespace
