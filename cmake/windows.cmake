@@ -72,7 +72,8 @@ target_link_libraries(lumistrand_win32_tests PRIVATE lumistrand_win gtest_main c
 # the program only from outside, so they link the harness and none of the program's code.
 file(GLOB LUMISTRAND_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
 file(GLOB LUMISTRAND_E2E_HARNESS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/testing/wine/e2e_*_win32.cpp)
-add_executable(lumistrand_e2e_tests ${LUMISTRAND_E2E_TESTS} ${LUMISTRAND_E2E_HARNESS})
+add_executable(lumistrand_e2e_tests ${LUMISTRAND_E2E_TESTS} ${LUMISTRAND_E2E_HARNESS}
+  ${CMAKE_SOURCE_DIR}/testing/wine/site_standin_win32.cpp)
 target_include_directories(lumistrand_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(lumistrand_e2e_tests PRIVATE ${LUMISTRAND_WARNINGS} -municode)
 target_link_options(lumistrand_e2e_tests PRIVATE ${LUMISTRAND_STATIC_RUNTIME})

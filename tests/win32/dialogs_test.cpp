@@ -75,6 +75,8 @@ const auto* const g_dismisser = ::testing::AddGlobalTestEnvironment(new DialogDi
 TEST(SmallDialogs, ControlsAreBoundAndValuesRoundTrip) {
     const std::vector<std::pair<int, Part>> fullScreen = {
         {IDC_FULL_SCREEN_APP, kText}, {IDC_FULL_SCREEN_LINE, kText}, {IDOK, kButton}, {IDCANCEL, kButton}};
+    const std::vector<std::pair<int, Part>> update = {
+        {IDC_UPDATE_TEXT, kText}, {IDC_UPDATE_HOMEPAGE, kButton}, {IDC_UPDATE_INSTALL, kButton}, {IDCANCEL, kButton}};
     const Row rows[] = {
         {DialogWindow::Help, IDD_HELP, {{IDC_RICH_TEXT, kRichText}, {IDC_HOMEPAGE, kButton}, {IDOK, kButton}}, kPostClose,
          kDialogDismissed},
@@ -85,6 +87,8 @@ TEST(SmallDialogs, ControlsAreBoundAndValuesRoundTrip) {
          IDCANCEL},
         {DialogWindow::FullScreenCommand, IDD_FULL_SCREEN_EN, fullScreen, kEscape, kDialogDismissed},
         {DialogWindow::FullScreenCommand, IDD_FULL_SCREEN_DE, fullScreen, kClickCancel, IDCANCEL},
+        {DialogWindow::Update, IDD_UPDATE_EN, update, kPostClose, kDialogDismissed},
+        {DialogWindow::Update, IDD_UPDATE_DE, update, kClickCancel, IDCANCEL},
     };
     for (const Row& row : rows) {
         g_row = &row;

@@ -4,7 +4,7 @@
 #include <map>
 #include <mutex>
 
-#include "testing/wine/e2e_site_win32.h"
+#include "testing/wine/site_standin_win32.h"
 
 namespace {
 
