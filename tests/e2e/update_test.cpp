@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr UINT kCheckNow = 40078, kUpdateTimer = 0x2B, kInstall = 2602, kUpdateText = 2600;
+constexpr UINT kCheckNow = 40078, kUpdateTimer = 0x2B, kInstall = 2602;
 const std::string kNewer = "7.3.0.0\r\n new notes\r\n7.3.0.0\r\n neue Notizen";
 
 // The visible top-level window of the process with this title whose controls show text (a box
@@ -47,7 +47,7 @@ protected:
         ASSERT_NE(main_ = ProgramWaitForMainWindow(program_, 30000), nullptr);
         WaitForInputIdle(program_.process, 30000);
     }
-    // Check now; the window that answers it, then that window's button.
+    // "Check now" against this version.inf; the window that answers it with text.
     HWND CheckNow(const std::string& versionFile, const wchar_t* title, const wchar_t* text, std::wstring& texts) {
         SiteServe("/version.inf", versionFile);
         PostMessageW(main_, WM_COMMAND, kCheckNow, 0);
@@ -99,14 +99,16 @@ TEST_F(UpdateE2e, OnlyANewerVersionIsOfferedAndOnlyACompleteProgramFileRuns) {
     EXPECT_TRUE(ProgramWaitForExit(program_, 20000, code));
     EXPECT_EQ(FileBytes(RoamingProgramFolder() + L"\\Lumistrand.bat"),
               "timeout 5\r\n\"" + Narrowed(ProgramPathBesideTests(L"Lumistrand_7_3.exe")) + "\"\r\n");
-    HWND started = nullptr;
-    for (int wait = 0; wait < 150 && (started = FindWindowW(L"Lumistrand class 6.3", nullptr)) == nullptr; ++wait) Sleep(100);
-    ASSERT_NE(started, nullptr);
-    DWORD id = 0;
-    GetWindowThreadProcessId(started, &id);
-    const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id);
-    TerminateProcess(process, 0);
-    CloseHandle(process);
+    // The batch started the downloaded file: its window belongs to Lumistrand_7_3.exe.
+    wchar_t image[MAX_PATH] = {};
+    for (int wait = 0; wait < 150 && !std::wstring(image).ends_with(L"\\Lumistrand_7_3.exe"); ++wait, Sleep(100)) {
+        DWORD id = 0, length = MAX_PATH;
+        GetWindowThreadProcessId(FindWindowW(L"Lumistrand class 6.3", nullptr), &id);
+        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, id);
+        if (process != nullptr && QueryFullProcessImageNameW(process, 0, image, &length)) TerminateProcess(process, 0);
+        if (process != nullptr) CloseHandle(process);
+    }
+    EXPECT_TRUE(std::wstring(image).ends_with(L"\\Lumistrand_7_3.exe")) << Narrowed(image);
 }
 
 TEST_F(UpdateE2e, TheDialogShowsTheNotesOfItsLanguage) {
