@@ -4,6 +4,7 @@
 #include "app/uninstall.h"
 #include "res/resource.h"
 #include "settings/settings.h"
+#include "settings/ui_language.h"
 #include "testing/fakes/dialog_controls_fake.h"
 #include "testing/fakes/download_fake.h"
 #include "testing/fakes/files_fake.h"
@@ -11,6 +12,7 @@
 #include "testing/fakes/requests_fake.h"
 #include "testing/fakes/shell_fake.h"
 #include "testing/program_state.h"
+#include "ui/update_dialog.h"
 #include "update/executable_check.h"
 #include "update/own_version.h"
 #include "update/update_batch.h"
@@ -98,6 +100,9 @@ TEST(UpdateCheck, BusyInstallerPathAndUninstall) {
     EXPECT_EQ(FakeDownloadRequests(), (std::vector<std::wstring>{kSite + L"/version.inf", kSite + L"/setup_Lumistrand_7_3.exe"}));
     EXPECT_EQ(Read(Work(L"Lumistrand.bat")), "timeout 5\r\n\"" + Narrow(Work(L"setup_Lumistrand_7_3.exe")) + "\"\r\n");
     EXPECT_EQ(FakeQuietExitRequests(), 1u);
+    UiLanguageSet(kLanguageGerman);
+    EXPECT_EQ(UpdateDialogText(ParseVersionInfo(kOwnVersionText).value(), ParseVersionInfo(kNewer).value()),
+              L" momentan ausgef\u00FChrte Version 7.2\r\n neue herunterladbare Version 7.3\r\n neu");
     const std::wstring program = ShellProgramPath(), folder = program.substr(0, program.rfind(L'\\'));
     ASSERT_TRUE(FolderCreate(folder));
     const struct { bool yes; std::wstring program; std::string batch; } uninstalls[] = {
