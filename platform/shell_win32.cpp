@@ -16,13 +16,15 @@ std::wstring ShellRoamingAppDataFolder() {
 }
 
 std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
-    // Shortening the wide text until it fits never splits a double-byte character.
+    // Shortening the wide text until it fits never splits a double-byte character. Without best
+    // fit a character the code page lacks becomes "?" instead of a look-alike such as a quote.
     for (std::size_t length = text.size(); length > 0; --length) {
-        const int needed = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(length), nullptr, 0,
-                                               nullptr, nullptr);
+        const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(length),
+                                               nullptr, 0, nullptr, nullptr);
         if (needed <= 0 || static_cast<std::size_t>(needed) > maxBytes) continue;
         std::string bytes(static_cast<std::size_t>(needed), '\0');
-        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(length), bytes.data(), needed, nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(length), bytes.data(), needed,
+                            nullptr, nullptr);
         return bytes;
     }
     return {};

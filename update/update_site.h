@@ -11,5 +11,5 @@ std::wstring UpdateSiteFile(std::wstring_view name);
 
 // Roaming application data + "\Lumistrand", created; empty when it cannot be had.
 std::wstring UpdateWorkFolder();
-// The folder of the running program file.
+// The folder part of a program file's path; empty when it has none.
 std::wstring ProgramFolderOf(const std::wstring& programPath);

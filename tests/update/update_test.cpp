@@ -17,7 +17,9 @@
 #include "update/own_version.h"
 #include "update/update_batch.h"
 #include "update/update_check.h"
+#include "update/home_page.h"
 #include "update/update_schedule.h"
+#include "update/update_site.h"
 #include "update/version_info.h"
 
 namespace {
@@ -78,6 +80,8 @@ TEST(UpdateRules, ScheduleVersionFileExecutableAndBatch) {
              {std::string(files[3].bytes), false}, {std::string(image).replace(0x40, 2, "NE"), false},
              {std::string(image).replace(0x58, 2, "\x0B\x02"), true}, {std::string(image).replace(0x58, 2, "\x0B\x03"), false}})
         EXPECT_EQ(IsCompleteExecutable(bytes), complete) << bytes.size();
+    EXPECT_EQ(UpdateSiteBase(L"http://127.0.0.1:8080//"), L"http://127.0.0.1:8080");
+    EXPECT_EQ(UpdateSiteBase(L"file://C:/site"), kHomePage);
     EXPECT_EQ(InstallBatchText("C:\\A&B ^C %PATH%\\L.exe"), "timeout 5\r\n\"C:\\A&B ^C %%PATH%%\\L.exe\"\r\n");
     EXPECT_EQ(UninstallBatchText("C:\\P%1\\L.exe", "C:\\P%1\\unins000.exe"),
               "timeout 5\r\ndel /Q \"C:\\P%%1\\L.exe\"\r\n\"C:\\P%%1\\unins000.exe\"\r\n");
