@@ -3,6 +3,4 @@
 void ShowSettingsDialog(std::int32_t) {}
 bool SettingsDialogIsOpen() { return false; }
 void ShowVcpExplorer() {}
-void CheckForUpdate(bool) {}
-void UninstallProgram() {}
 void TransferAmbientBrightness() {}

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-enum class DialogWindow : int { ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Monitor, Count };
+enum class DialogWindow : int { ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Monitor, Update, Count };
 
 // A stretch of rich text; emphasised stretches are bold and red.
 struct TextRun {

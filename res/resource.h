@@ -167,3 +167,13 @@ inline constexpr std::uint32_t kTimerShowHiddenIcons = 98;
 #ifndef RC_INVOKED
 inline constexpr std::uint32_t kTimerShowMonitor = 95;
 #endif
+
+// Update check, self-update and uninstall: the update dialog (templates 114 and 115)
+#define IDD_UPDATE_EN 114
+#define IDD_UPDATE_DE 115
+#define IDC_UPDATE_TEXT 2600
+#define IDC_UPDATE_HOMEPAGE 2601
+#define IDC_UPDATE_INSTALL 2602
+#ifndef RC_INVOKED
+inline constexpr std::uint32_t kTimerShowUpdate = 2610;
+#endif

@@ -532,6 +532,24 @@ constexpr TextPair kTexts[] = {
      L"Turn off all monitors for power saving,\nmouse or keyboard turns them on again.",
      L"Alle Monitore zum Stromsparen abschalten,\nMaus oder Tastatur schalten sie wieder ein."},
     {TextId::TipRescan, L"Restart program for rescanning monitors", L"Programm neu starten, um Monitore neu zu suchen"},
+    {TextId::UpdateNoneTitle, L"No update available!", L"Keine neuere Version verf\u00FCgbar!"},
+    {TextId::UpdateNone, L"You are already using newest version %ls\nDo you want to visit homepage?",
+     L"Sie nutzen schon die neueste Version %ls\nWollen Sie die Internetseite aufrufen?"},
+    {TextId::UpdateCheckFailed,
+     L"The check for a new version failed:\nthe download site could not be reached or sent no valid version file.",
+     L"Die Suche nach einer neuen Version ist fehlgeschlagen:\ndie Internetseite war nicht erreichbar oder "
+     L"lieferte keine g\u00FCltige Versionsdatei."},
+    {TextId::UpdateNotExecutable,
+     L"The downloaded file is not a complete program file,\nnothing was installed.",
+     L"Die heruntergeladene Datei ist keine vollst\u00E4ndige Programmdatei,\nes wurde nichts installiert."},
+    {TextId::UpdateVersions, L" actual  running  version     %ls\r\n new downloadable version     %ls\r\n",
+     L" momentan ausgef\u00FChrte Version %ls\r\n neue herunterladbare Version %ls\r\n"},
+    {TextId::UninstallTitle, L"Click No if you are unsure!", L"im Zweifelsfall klicke Nein!"},
+    {TextId::UninstallQuestion,
+     L"If you click Yes, then Lumistrand will be uninstalled,\nthis means the running Lumistrand-program will end,\n"
+     L"and the Lumistrand-program-file will be deleted.",
+     L"Durch Anklicken von Ja wird Lumistrand deinstalliert,\ndas hei\u00DFt, Lumistrand wird beendet und die "
+     L"Programmdatei gel\u00F6scht."},
 };
 
 constexpr bool EveryIdInItsRow() {
