@@ -212,10 +212,7 @@ std::wstring IdentifyMonitor(MonitorEntry& entry, const std::wstring& displayDev
     std::wstring name = target.friendlyName;
     ReadVendorAndProduct(entry, target.devicePath);
     if (name.empty()) {
-        std::array<std::uint8_t, 128> edid{};
-        if (ReadEdidBlock(entry, edid)) {
-            name = EdidAlphanumericName(edid);
-        }
+        name = ReadEdidName(entry);
     }
     if (name.empty()) {
         name = entry.vendorCode + entry.productCode;

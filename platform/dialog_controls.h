@@ -19,6 +19,7 @@ void DialogSetSlider(DialogWindow window, int controlId, std::int32_t position);
 void DialogSetText(DialogWindow window, int controlId, const std::wstring& text);
 std::wstring DialogText(DialogWindow window, int controlId);
 void DialogSetVisible(DialogWindow window, int controlId, bool visible);
+void DialogSetEnabled(DialogWindow window, int controlId, bool enabled);
 void DialogSetChecked(DialogWindow window, int controlId, bool checked);
 bool DialogIsChecked(DialogWindow window, int controlId);
 void DialogComboClear(DialogWindow window, int controlId);

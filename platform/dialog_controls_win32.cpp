@@ -50,6 +50,10 @@ void DialogSetVisible(DialogWindow window, int controlId, bool visible) {
     if (const HWND control = Control(window, controlId)) ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
 }
 
+void DialogSetEnabled(DialogWindow window, int controlId, bool enabled) {
+    if (const HWND control = Control(window, controlId)) EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
 void DialogSetChecked(DialogWindow window, int controlId, bool checked) {
     Send(window, controlId, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }

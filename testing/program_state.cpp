@@ -5,12 +5,14 @@
 #include "app/periodic_work.h"
 #include "app/start_facts.h"
 #include "app/system_events.h"
+#include "audio/audio.h"
 #include "commands/interpreter.h"
 #include "hooks/handover.h"
 #include "hooks/key_hook.h"
 #include "hooks/mouse_hook.h"
 #include "log/event_log.h"
 #include "monitors/brightness.h"
+#include "monitors/laptop_panel.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "monitors/pending_requests.h"
@@ -41,6 +43,8 @@ void ResetProgramState() {
     HiddenIconCheckReset();
     BalloonReset();
     HookHandoverReset();
+    LaptopPanelReset();
+    AudioReset();
     KeyHookReset();
     MouseHookReset();
     ResetSystemStandIns();

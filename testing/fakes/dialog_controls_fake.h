@@ -18,6 +18,8 @@ struct FakeDialogState {
     std::map<int, std::int32_t> sliders;
     std::map<int, std::wstring> texts;
     std::map<int, bool> visible;
+    std::map<int, bool> enabled;
+    std::map<int, std::vector<std::int32_t>> sliderMoves;  // every position set, in order
     std::map<int, bool> checked;
     std::map<int, FakeCombo> combos;
     std::map<int, std::vector<int>> tabStops;
