@@ -187,6 +187,23 @@ private:
 ComRef<IWbemServices> g_eventServices;
 ComRef<IWbemObjectSink> g_eventStub;
 
+// Through an unsecured apartment's stub, so that WMI can call back without authenticating to us.
+bool SubscribeBrightnessEvents() {
+    ComRef<IUnsecuredApartment> apartment;
+    ComRef<IUnknown> stub;
+    if (!Connect(g_eventServices) ||
+        FAILED(CoCreateInstance(CLSID_UnsecuredApartment, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnsecuredApartment,
+                                apartment.outVoid())))
+        return false;
+    auto* sink = new EventSink;
+    const HRESULT created = apartment->CreateObjectStub(sink, stub.out());
+    sink->Release();
+    if (FAILED(created) || FAILED(stub->QueryInterface(IID_IWbemObjectSink, g_eventStub.outVoid()))) return false;
+    g_eventWindow = MainWindowHandle();
+    return SUCCEEDED(g_eventServices->ExecNotificationQueryAsync(Strings().wql.get(), Strings().brightnessEvents.get(),
+                                                                 WBEM_FLAG_SEND_STATUS, nullptr, g_eventStub.get()));
+}
+
 }  // namespace
 
 void WmiPrepareStrings() { Strings(); }
@@ -240,20 +257,7 @@ bool WmiSetBrightness(const std::wstring& path, std::uint8_t level) {
 }
 
 bool WmiSubscribeBrightnessEvents() {
-    ComRef<IUnsecuredApartment> apartment;
-    ComRef<IUnknown> stub;
-    if (!Connect(g_eventServices) ||
-        FAILED(CoCreateInstance(CLSID_UnsecuredApartment, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnsecuredApartment,
-                                apartment.outVoid())))
-        return false;
-    auto* sink = new EventSink;
-    const HRESULT created = apartment->CreateObjectStub(sink, stub.out());
-    sink->Release();
-    if (FAILED(created) || FAILED(stub->QueryInterface(IID_IWbemObjectSink, g_eventStub.outVoid()))) return false;
-    g_eventWindow = MainWindowHandle();
-    if (SUCCEEDED(g_eventServices->ExecNotificationQueryAsync(Strings().wql.get(), Strings().brightnessEvents.get(),
-                                                              WBEM_FLAG_SEND_STATUS, nullptr, g_eventStub.get())))
-        return true;
+    if (SubscribeBrightnessEvents()) return true;
     WmiUnsubscribeBrightnessEvents();
     return false;
 }
