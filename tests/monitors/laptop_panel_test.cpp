@@ -4,6 +4,7 @@
 
 #include "monitors/monitor_table.h"
 #include "res/resource.h"
+#include "settings/settings.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/control_panel_fake.h"
 #include "testing/fakes/wmi_fake.h"
@@ -62,6 +63,16 @@ TEST(LaptopPanel, ReadsAndEventsShowThePanelsLevelInPercent) {
     OnPanelBrightnessEvent(50);
     EXPECT_TRUE(FakeMainWindowCalls().empty()) << "the same level again changes nothing";
     EXPECT_EQ(FakeControlPanelRedraws(), 1u);
+
+    // The system dims the panel for battery power: with samebrightness it returns to 75.
+    PanelNotePowerSourceChanges(1);
+    g_settings.samebrightness = true;
+    OnPanelBrightnessEvent(75);
+    AfterPanelEvent(1);
+    EXPECT_TRUE(FakeWmiState().levelsWritten.empty()) << "no change of the power source";
+    OnPanelBrightnessEvent(25);
+    AfterPanelEvent(2);
+    EXPECT_EQ(FakeWmiState().levelsWritten, std::vector<std::uint8_t>{75});
 
     FakeWmiState() = FakeWmi{};
     EXPECT_FALSE(ReadPanelBrightness(1) || SetPanelBrightness(40) || g_monitors.laptopFound) << "without a panel";
