@@ -13,6 +13,14 @@ std::wstring ShellRoamingAppDataFolder() {
     return folder;
 }
 
+std::wstring ShellTextFromAnsi(std::string_view bytes) {
+    const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    if (needed <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), needed);
+    return text;
+}
+
 std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
     // Shortening the wide text until it fits never splits a double-byte character.
     for (std::size_t length = text.size(); length > 0; --length) {

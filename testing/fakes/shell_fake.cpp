@@ -19,6 +19,13 @@ const std::vector<std::wstring>& FakeShellOpenedFiles() { return g_opened; }
 void FakeShellReset() { g_opened.clear(); }
 
 // The host stands in for a single-byte code page: characters beyond it become "?".
+// The host's ANSI code page is Latin-1.
+std::wstring ShellTextFromAnsi(std::string_view bytes) {
+    std::wstring text;
+    for (const char c : bytes) text += static_cast<wchar_t>(static_cast<unsigned char>(c));
+    return text;
+}
+
 std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
     std::string bytes;
     for (const wchar_t c : text) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/core_audio.h"
+#include "platform/shell.h"
 #include "platform/wmi.h"
 
 namespace {
@@ -32,5 +33,8 @@ TEST(WmiAndCoreAudio, AMachineWithoutPanelOrSoundAnswersEmpty) {
     AudioReleaseEnumerator();
     if (SUCCEEDED(com)) CoUninitialize();
 }
+
+// An EDID text's bytes above 0x7F are characters of the ANSI code page (1252 here).
+TEST(WmiAndCoreAudio, EdidTextIsReadInTheAnsiCodePage) { EXPECT_EQ(ShellTextFromAnsi("G028T\x80"), L"G028T\u20AC"); }
 
 }  // namespace
