@@ -15,6 +15,8 @@ void PrepareTimedAndWheelEntries();
 void PrepareControlPanel();
 // Laptop panel and monitor identification through WMI, brightness events, the audio device.
 void AttachLaptopPanelAndAudio();
+// At exit: every WMI and Core Audio subscription cancelled and its interfaces released.
+void ReleaseLaptopPanelAndAudio();
 // The two tooltip windows of the control panel and the notification icons.
 void CreateTooltipsAndIcons();
 // Marks the icons as going away, hides a balloon and removes every notification icon.

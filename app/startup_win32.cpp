@@ -141,6 +141,7 @@ int ShutDown() {
     StopHookThread();
     CloseInstanceMutex();
     FreeGpuLibraries();
+    ReleaseLaptopPanelAndAudio();
     if (ExitState().restartRequested) StartSuccessor();
     return ExitState().exitCode;
 }

@@ -1,9 +1,11 @@
 #include "app/timer_table.h"
 
+#include "app/device_events.h"
 #include "app/exit_path.h"
 #include "app/main_window_work.h"
 #include "app/periodic_work.h"
 #include "app/restart.h"
+#include "audio/audio.h"
 #include "automation/program_triggers.h"
 #include "commands/vcp_message_box.h"
 #include "hooks/handover.h"
@@ -41,17 +43,19 @@ constexpr MainWindowTimer kTimers[] = {
     {kTimerInputRepeat, 200, false, InputRepeatTick},
     {kTimerHalfSecond, 500, false, HalfSecondWork},
     {kTimerFullScreen, 1000, false, CheckProgramTriggers},
-    {kTimerHiddenIconCheck, 5000, false, HiddenIconCheckTick},
+    {kTimerHiddenIconCheck, 5000, false, HiddenIconCheckAndPowerCount},
     {kTimerTenSeconds, 10000, false, TenSecondWork},
     {kTimerUpdateCheck, 12000, true, AutomaticUpdateCheck},
     {kTimerDuplicateNotice, 15000, true, DuplicateModeNotice},
     {kTimerBalloonHide, 0, true, HideNotification},
     {kTimerResumeRestart, 0, true, RestartForSystemEvent<kResumeRestart>},
-    {kTimerAudioReattach, 0, true, nullptr},
+    {kTimerAudioReattach, 0, true, ReattachAudio},
+    {kTimerAfterPanelEvent, 0, true, AfterPanelEventTick},
     {kTimerConsoleRestart, 0, true, RestartForSystemEvent<kConsoleRestart>},
     {kTimerHiddenWarningClose, 0, true, HiddenIconWarningCloseTick},
     {kTimerTaskbarRestart, 0, true, RestartForSystemEvent<kTaskbarRestart>},
     {kTimerPanelToFront, 0, true, PanelShowInFront},
+    {kTimerPanelChangeShown, 0, true, ShowPanelChangeTick},
     {kTimerHookRelease, 0, true, ReleaseHookCommand},
     {kTimerSliderWrite, 0, true, PanelWriteSliderValues},
     {kTimerBrightnessTransfer, 0, true, TransferBrightness},

@@ -7,6 +7,7 @@
 #include <atomic>
 
 #include "app/control_panel_refresh.h"
+#include "app/device_events.h"
 #include "app/exit_path.h"
 #include "app/forwarding.h"
 #include "app/later_subsystems.h"
@@ -384,6 +385,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_COPYDATA:
             return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         case WM_COMMAND:
+            // Posted by system threads, also while a popup menu is open: they leave its state alone.
+            if (RunDeviceEventCommand(LOWORD(wParam), lParam)) return 0;
             if (OnCommand(window, wParam, lParam)) return 0;
             break;
         case WM_TIMER:

@@ -8,6 +8,7 @@
 #include "monitors/monitor_table.h"
 #include "monitors/monitor_wmi.h"
 #include "platform/display_config.h"
+#include "platform/shell.h"
 #include "settings/settings.h"
 
 namespace {
@@ -177,16 +178,16 @@ std::wstring EdidAlphanumericName(const std::array<std::uint8_t, 128>& block) {
             descriptor[4] != 0) {
             continue;
         }
-        std::wstring text;
+        std::string text;
         for (std::size_t i = 0; i < kEdidTextChars; ++i) {
             const std::uint8_t c = descriptor[5 + i];
             if (c == '\n' || c == '\r' || c == 0) {
                 break;
             }
-            text += c == ' ' ? L'-' : static_cast<wchar_t>(c);
+            text += c == ' ' ? '-' : static_cast<char>(c);
         }
         if (text.size() >= kEdidNameMinChars) {
-            name = LimitText(text, kEdidNameMaxChars);
+            name = LimitText(ShellTextFromAnsi(text), kEdidNameMaxChars);
         }
     }
     return name;
@@ -212,10 +213,7 @@ std::wstring IdentifyMonitor(MonitorEntry& entry, const std::wstring& displayDev
     std::wstring name = target.friendlyName;
     ReadVendorAndProduct(entry, target.devicePath);
     if (name.empty()) {
-        std::array<std::uint8_t, 128> edid{};
-        if (ReadEdidBlock(entry, edid)) {
-            name = EdidAlphanumericName(edid);
-        }
+        name = ReadEdidName(entry);
     }
     if (name.empty()) {
         name = entry.vendorCode + entry.productCode;

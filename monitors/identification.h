@@ -24,5 +24,6 @@ std::wstring ConnectorName(std::uint32_t outputTechnology);
 // Manufacturer of a three-letter code (case-sensitive); empty when unknown.
 std::wstring LookupManufacturer(const std::wstring& code);
 // The name in the EDID block's alphanumeric descriptors: at least 6 characters, spaces as
-// "-", at most 15; the last such descriptor wins. Empty when there is none.
+// "-", read in the ANSI code page, at most 15; the last such descriptor wins. Empty when there
+// is none.
 std::wstring EdidAlphanumericName(const std::array<std::uint8_t, 128>& block);

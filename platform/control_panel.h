@@ -16,6 +16,9 @@ inline std::wstring ControlText(int controlId) { return DialogText(DialogWindow:
 inline void ControlSetVisible(int controlId, bool visible) {
     DialogSetVisible(DialogWindow::ControlPanel, controlId, visible);
 }
+inline void ControlSetEnabled(int controlId, bool enabled) {
+    DialogSetEnabled(DialogWindow::ControlPanel, controlId, enabled);
+}
 inline void ControlSetChecked(int controlId, bool checked) {
     DialogSetChecked(DialogWindow::ControlPanel, controlId, checked);
 }

@@ -77,6 +77,26 @@ struct CoTaskTextKind {
 };
 using CoTaskText = UniqueOwner<CoTaskTextKind>;
 
+struct BstrKind {
+    static BSTR Empty() { return nullptr; }
+    static void Release(BSTR text) { SysFreeString(text); }
+};
+using UniqueBstr = UniqueOwner<BstrKind>;
+
+// A VARIANT that WMI or a property store filled, cleared when it goes out of scope.
+class VariantValue {
+public:
+    VariantValue() { VariantInit(&value_); }
+    VariantValue(const VariantValue&) = delete;
+    VariantValue& operator=(const VariantValue&) = delete;
+    ~VariantValue() { VariantClear(&value_); }
+    VARIANT* get() { return &value_; }
+    const VARIANT& operator*() const { return value_; }
+
+private:
+    VARIANT value_;
+};
+
 // One COM reference.
 template <typename T>
 class ComRef {
@@ -91,8 +111,14 @@ public:
     T* operator->() const { return object_; }
     T* get() const { return object_; }
     explicit operator bool() const { return object_ != nullptr; }
-    T** out() { return &object_; }
-    void** outVoid() { return reinterpret_cast<void**>(&object_); }
+    void reset() {
+        if (object_ != nullptr) std::exchange(object_, nullptr)->Release();
+    }
+    T** out() {
+        reset();
+        return &object_;
+    }
+    void** outVoid() { return reinterpret_cast<void**>(out()); }
 
 private:
     T* object_ = nullptr;

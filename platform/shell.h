@@ -11,6 +11,8 @@ std::wstring ShellRoamingAppDataFolder();
 
 // text in the system's ANSI code page, cut to at most maxBytes without splitting a character.
 std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes);
+// bytes read in the system's ANSI code page.
+std::wstring ShellTextFromAnsi(std::string_view bytes);
 // Creates or replaces the file with exactly these bytes.
 bool ShellWriteFile(const std::wstring& path, const std::string& bytes);
 bool ShellFileExists(const std::wstring& path);

@@ -15,6 +15,14 @@ std::wstring ShellRoamingAppDataFolder() {
     return folder;
 }
 
+std::wstring ShellTextFromAnsi(std::string_view bytes) {
+    const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    if (needed <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), needed);
+    return text;
+}
+
 std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
     // Shortening the wide text until it fits never splits a double-byte character. Without best
     // fit a character the code page lacks becomes "?" instead of a look-alike such as a quote.

@@ -177,3 +177,16 @@ inline constexpr std::uint32_t kTimerShowMonitor = 95;
 #ifndef RC_INVOKED
 inline constexpr std::uint32_t kTimerShowUpdate = 2610;
 #endif
+
+// Laptop panel and default audio device: what their system callbacks post to the main window,
+// and the main window's timers they start.
+#define IDM_PANEL_BRIGHTNESS_EVENT 2800
+#define IDM_AUDIO_VOLUME_NOTIFIED 2801
+#define IDM_AUDIO_DEVICE_CHANGED 2802
+#ifndef RC_INVOKED
+inline constexpr std::uint32_t kCommandPanelBrightnessEvent = IDM_PANEL_BRIGHTNESS_EVENT;
+inline constexpr std::uint32_t kCommandAudioVolumeNotified = IDM_AUDIO_VOLUME_NOTIFIED;
+inline constexpr std::uint32_t kCommandAudioDefaultDeviceChanged = IDM_AUDIO_DEVICE_CHANGED;
+inline constexpr std::uint32_t kTimerAfterPanelEvent = 0x09;
+inline constexpr std::uint32_t kTimerPanelChangeShown = 0x21;
+#endif

@@ -5,6 +5,7 @@
 #include "app/periodic_work.h"
 #include "app/start_facts.h"
 #include "app/system_events.h"
+#include "audio/audio.h"
 #include "automation/program_triggers.h"
 #include "automation/timed_lines.h"
 #include "commands/interpreter.h"
@@ -13,6 +14,7 @@
 #include "hooks/mouse_hook.h"
 #include "log/event_log.h"
 #include "monitors/brightness.h"
+#include "monitors/laptop_panel.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "monitors/pending_requests.h"
@@ -45,6 +47,8 @@ void ResetProgramState() {
     HiddenIconCheckReset();
     BalloonReset();
     HookHandoverReset();
+    LaptopPanelReset();
+    AudioReset();
     KeyHookReset();
     MouseHookReset();
     ProgramTriggersReset();

@@ -42,6 +42,7 @@ const std::vector<DialogWindow>& FakeDialogRuns() { return g_dialogs.runs; }
 
 void DialogSetSlider(DialogWindow window, int controlId, std::int32_t position) {
     FakeDialog(window).sliders[controlId] = position;
+    FakeDialog(window).sliderMoves[controlId].push_back(position);
 }
 
 void DialogSetText(DialogWindow window, int controlId, const std::wstring& text) {

@@ -20,6 +20,7 @@ struct FakeDialogState {
     std::map<int, bool> visible;
     std::map<int, bool> enabled;
     std::wstring caption;
+    std::map<int, std::vector<std::int32_t>> sliderMoves;  // every position set, in order
     std::map<int, bool> checked;
     std::map<int, FakeCombo> combos;
     std::map<int, std::vector<int>> tabStops;

@@ -1,5 +1,6 @@
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/control_panel_fake.h"
+#include "testing/fakes/core_audio_fake.h"
 #include "testing/fakes/dialog_controls_fake.h"
 #include "testing/fakes/display_config_fake.h"
 #include "testing/fakes/download_fake.h"
@@ -14,8 +15,10 @@
 #include "testing/fakes/notify_icon_fake.h"
 #include "testing/fakes/overflow_tray_fake.h"
 #include "testing/fakes/panel_window_fake.h"
+#include "testing/fakes/power_status_fake.h"
 #include "testing/fakes/requests_fake.h"
 #include "testing/fakes/shell_fake.h"
+#include "testing/fakes/wmi_fake.h"
 #include "testing/program_state.h"
 #include "testing/sim/sim_model.h"
 
@@ -38,5 +41,8 @@ void ResetSystemStandIns() {
     FakePanelWindowReset();
     FakeRequestsReset();
     FakeShellReset();
+    FakeWmiReset();
+    FakeAudioReset();
+    FakePowerSetBatterySaver(false);
     SimReset();
 }

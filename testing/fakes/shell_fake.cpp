@@ -29,6 +29,13 @@ void FakeShellSetProgramPath(const std::wstring& path) { g_programPath = path; }
 std::wstring ShellProgramPath() { return g_programPath; }
 
 // The host stands in for a single-byte code page: characters beyond it become "?".
+// The host's ANSI code page is Latin-1.
+std::wstring ShellTextFromAnsi(std::string_view bytes) {
+    std::wstring text;
+    for (const char c : bytes) text += static_cast<wchar_t>(static_cast<unsigned char>(c));
+    return text;
+}
+
 std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
     std::string bytes;
     for (const wchar_t c : text) {
