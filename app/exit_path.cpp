@@ -19,6 +19,7 @@
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "settings/texts.h"
+#include "ui/settings_dialog.h"
 
 namespace {
 

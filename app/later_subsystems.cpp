@@ -1,7 +1,5 @@
 #include "app/later_subsystems.h"
 
-void ShowSettingsDialog(std::int32_t) {}
-bool SettingsDialogIsOpen() { return false; }
 void ShowVcpExplorer() {}
 void CheckForUpdate(bool) {}
 void UninstallProgram() {}

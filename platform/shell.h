@@ -22,3 +22,11 @@ bool ShellRemoveEmptyFolder(const std::wstring& path);
 bool ShellOpenHidden(const std::wstring& path);
 // Opens a file or an address with the shell's "open" verb, shown: a web page in the browser.
 bool ShellOpen(const std::wstring& target);
+
+// The user's Startup folder without a trailing backslash; empty on failure.
+std::wstring ShellStartupFolder();
+// Loads the shell link at linkPath when it exists, points it at the running exe with the exe's
+// folder as working directory and saves it there.
+bool ShellLinkToProgram(const std::wstring& linkPath);
+// True inside a remote desktop connection.
+bool ShellIsRemoteSession();

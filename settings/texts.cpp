@@ -532,6 +532,44 @@ constexpr TextPair kTexts[] = {
      L"Turn off all monitors for power saving,\nmouse or keyboard turns them on again.",
      L"Alle Monitore zum Stromsparen abschalten,\nMaus oder Tastatur schalten sie wieder ein."},
     {TextId::TipRescan, L"Restart program for rescanning monitors", L"Programm neu starten, um Monitore neu zu suchen"},
+    // Settings dialog
+    {TextId::SettingsNoFreeEntries, L"no more free entries!", L"keine freien Eintr\u00E4ge mehr!"},
+    {TextId::SettingsResetQuestion,
+     L"If you click Yes, then you will lose all your settings,\nlike hot keys, colors and so on!",
+     L"Wenn Sie Ja anklicken, gehen alle Ihre Einstellungen,\nTastenkombinationen, Farbeinstellungen usw. verloren!"},
+    {TextId::SettingsResetTitle, L"Click No if you are unsure!", L"im Zweifelsfall klicke Nein!"},
+    {TextId::SettingsResetRefused,
+     L"The settings were not reset: %ls could not be moved aside\n(it is in use or write-protected).\n"
+     L"Nothing was lost; close the program that uses it and try again.",
+     L"Die Einstellungen wurden nicht zur\u00FCckgesetzt: %ls lie\u00DF sich nicht umbenennen\n"
+     L"(die Datei wird benutzt oder ist schreibgesch\u00FCtzt).\n"
+     L"Nichts ging verloren; schlie\u00DFen Sie das Programm, das sie benutzt, und versuchen Sie es erneut."},
+    {TextId::SettingsDeleteLog, L"No more data are written to log-file.\nDelete existing log-file?",
+     L"Es werden keine Daten mehr in die Log-Datei geschrieben.\nVorhandene Log-Datei l\u00F6schen?"},
+    {TextId::SettingsDeleteLogTitle, L"Delete log-file?", L"Log-Datei l\u00F6schen?"},
+    {TextId::SettingsNoIcons,
+     L"Do you really want to use no notification icons?\nthen Lumistrand-main-window can only be opened\nby running "
+     L"program again (without arguments),\nand context menu can only be opened by right clicking\nin "
+     L"Lumistrand-main-window.",
+     L"Wollen Sie wirklich keine Benachrichtigungssymbole benutzen?\nDas Lumistrand-Haupt-Fenster kann dann nur "
+     L"noch\ndurch erneutes Ausf\u00FChren des Programmes (ohne Argumente)\nge\u00F6ffnet werden, und das "
+     L"Kontext-Men\u00FC kann dann nur noch\ndurch Rechts-Klick im Haupt-Fenster ge\u00F6ffnet werden."},
+    {TextId::SettingsLineTooLong,
+     L"A command line may hold at most 259 characters; this one is longer and was not taken:\n%ls...",
+     L"Eine Befehlszeile darf h\u00F6chstens 259 Zeichen lang sein; diese ist l\u00E4nger und wurde nicht "
+     L"\u00FCbernommen:\n%ls..."},
+    {TextId::SettingsAutostartTip,
+     L"AutoRun is realized in the most transparent way, by creating a shortcut in Startup,\nscrolling through the "
+     L"text on the right side will show the exact shortcut-location.",
+     L"AutoRun wird auf die durchschaubarste Art umgesetzt, durch eine Verkn\u00FCpfung in Autostart,\nder Text "
+     L"rechts zeigt beim Durchbl\u00E4ttern den genauen Ort der Verkn\u00FCpfung."},
+    {TextId::SettingsGerman, L"German", L"Deutsch"},
+    {TextId::SettingsEnglish, L"English", L"Englisch"},
+    {TextId::SettingsPageTitles,
+     L"general settings\nmanage mouse\nmanage hot keys\nmanage menu entries\nTimer, Transfer, Limits\n"
+     L"Auto-Run commands",
+     L"Allgemeines\nMauseinstellungen\nTastenkombinationen\nmanage menu entries\nTimer, Transfer, Limits\n"
+     L"Automatisch ausf\u00FChren"},
 };
 
 constexpr bool EveryIdInItsRow() {

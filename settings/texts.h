@@ -67,6 +67,18 @@ enum class TextId {
     TipSaturationLabel,
     TipTurnOff,
     TipRescan,
+    SettingsNoFreeEntries,
+    SettingsResetQuestion,
+    SettingsResetTitle,
+    SettingsResetRefused,  // printf pattern: the file that could not be moved aside
+    SettingsDeleteLog,
+    SettingsDeleteLogTitle,
+    SettingsNoIcons,
+    SettingsLineTooLong,  // printf pattern: the refused line's first characters
+    SettingsAutostartTip,
+    SettingsGerman,       // the language combo box's entries
+    SettingsEnglish,
+    SettingsPageTitles,   // the six page names, one a line
     Count
 };
 

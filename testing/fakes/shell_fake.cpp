@@ -8,6 +8,7 @@
 namespace {
 std::wstring g_roamingFolder = (std::filesystem::temp_directory_path() / "lumistrand-roaming").wstring();
 std::vector<std::wstring> g_opened;
+bool g_remoteSession = false;
 }  // namespace
 
 std::wstring ShellRoamingAppDataFolder() { return g_roamingFolder; }
@@ -16,7 +17,12 @@ void FakeShellSetRoamingFolder(const std::wstring& folder) { g_roamingFolder = f
 
 const std::vector<std::wstring>& FakeShellOpenedFiles() { return g_opened; }
 
-void FakeShellReset() { g_opened.clear(); }
+void FakeShellReset() {
+    g_opened.clear();
+    g_remoteSession = false;
+}
+
+void FakeShellSetRemoteSession(bool remote) { g_remoteSession = remote; }
 
 // The host stands in for a single-byte code page: characters beyond it become "?".
 std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
@@ -61,3 +67,14 @@ bool ShellOpen(const std::wstring& target) {
     g_opened.push_back(target);
     return true;
 }
+
+std::wstring ShellStartupFolder() { return (std::filesystem::temp_directory_path() / "lumistrand-startup").wstring(); }
+
+// The link's bytes name its target, so tests can tell a created link from a missing one.
+bool ShellLinkToProgram(const std::wstring& linkPath) {
+    std::error_code error;
+    std::filesystem::create_directories(FakeFilesHostPath(linkPath).parent_path(), error);
+    return ShellWriteFile(linkPath, "Lumistrand.exe");
+}
+
+bool ShellIsRemoteSession() { return g_remoteSession; }

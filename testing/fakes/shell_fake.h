@@ -7,4 +7,5 @@
 void FakeShellSetRoamingFolder(const std::wstring& folder);
 // Paths handed to ShellOpenHidden and ShellOpen since the last reset, in order.
 const std::vector<std::wstring>& FakeShellOpenedFiles();
+void FakeShellSetRemoteSession(bool remote);
 void FakeShellReset();
