@@ -31,6 +31,16 @@ BOOL CALLBACK ShowIfOnPage(HWND child, LPARAM filter) {
     return TRUE;
 }
 
+// Hours and minutes only, in the system's 12- or 24-hour clock.
+void FormatTimePickers(HWND dialog) {
+    wchar_t clock[4] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_ITIME, clock, 4);
+    const wchar_t* format = clock[0] == L'0' ? L"hh:mm tt" : L"HH:mm";
+    for (int row = 0; row < 8; ++row) {
+        SendDlgItemMessageW(dialog, IDC_SET_TIMER_TIME_FIRST + row, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
+    }
+}
+
 void ShowPage(HWND dialog, int page) {
     PageFilter filter{page};
     EnumChildWindows(dialog, ShowIfOnPage, reinterpret_cast<LPARAM>(&filter));
@@ -77,6 +87,7 @@ INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_INITDIALOG: {
             DialogSetHandle(DialogWindow::Settings, dialog);
+            FormatTimePickers(dialog);
             SettingsDialogFill();
             const int page = static_cast<int>(lParam);
             FillTree(dialog, page);
