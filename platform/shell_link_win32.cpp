@@ -1,5 +1,4 @@
 #include <windows.h>
-#include <shlobj.h>
 #include <shobjidl.h>
 
 #include "platform/owners_win32.h"
@@ -13,14 +12,6 @@ const IID kShellLinkW = {0x000214F9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x
 const IID kPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 }  // namespace
-
-std::wstring ShellStartupFolder() {
-    CoTaskText path;
-    std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Startup, 0, nullptr, path.out()))) folder = path.get();
-    while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
-    return folder;
-}
 
 bool ShellLinkToProgram(const std::wstring& linkPath) {
     wchar_t program[MAX_PATH * 2] = {};

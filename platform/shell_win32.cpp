@@ -5,13 +5,21 @@
 #include "platform/owners_win32.h"
 #include "platform/shell.h"
 
-std::wstring ShellRoamingAppDataFolder() {
+namespace {
+
+std::wstring KnownFolder(const KNOWNFOLDERID& id) {
     CoTaskText path;
     std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, path.out()))) folder = path.get();
+    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, path.out()))) folder = path.get();
     while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
     return folder;
 }
+
+}  // namespace
+
+std::wstring ShellRoamingAppDataFolder() { return KnownFolder(FOLDERID_RoamingAppData); }
+
+std::wstring ShellStartupFolder() { return KnownFolder(FOLDERID_Startup); }
 
 std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
     // Shortening the wide text until it fits never splits a double-byte character.

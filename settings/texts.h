@@ -79,6 +79,28 @@ enum class TextId {
     SettingsGerman,       // the language combo box's entries
     SettingsEnglish,
     SettingsPageTitles,   // the six page names, one a line
+    TipSetKeyboardHook,
+    TipSetMouseHook,
+    TipSetVerify,
+    TipSetSaveValues,
+    TipSetRestore,
+    TipSetSameBrightness,
+    TipSetNotifications,
+    TipSetWheelKeys,
+    TipSetTimerOn,
+    TipSetHide,
+    TipSetSource,
+    TipSetDestination,
+    TipSetCheckAmbient,
+    TipSetSameValues,
+    TipSetLogFile,
+    TipSetLogFileChoose,
+    TipSetVolumeIcon,
+    TipSetCombined,
+    TipSetClearType,
+    TipSetAntialiasing,
+    TipSetNoAntialiasing,
+    TipSetMonitor,
     Count
 };
 

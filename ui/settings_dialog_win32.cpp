@@ -12,6 +12,7 @@
 #include "settings/ui_language.h"
 #include "ui/settings_controls.h"
 #include "ui/settings_dialog.h"
+#include "ui/settings_tips.h"
 
 namespace {
 
@@ -29,6 +30,33 @@ BOOL CALLBACK ShowIfOnPage(HWND child, LPARAM filter) {
         ShowWindow(child, shown ? SW_SHOW : SW_HIDE);
     }
     return TRUE;
+}
+
+constexpr int kTipWidth = 600;      // pixels; wide enough that only "\n" breaks lines
+constexpr int kTipShownMs = 30000;  // long texts need time to read
+
+BOOL CALLBACK AddTip(HWND control, LPARAM tip) {
+    std::wstring text = SettingsTipText(GetDlgCtrlID(control));
+    if (text.empty()) return TRUE;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text.data();
+    SendMessageW(reinterpret_cast<HWND>(tip), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return TRUE;
+}
+
+// The tooltip window belongs to the dialog and goes with it.
+void CreateTips(HWND dialog) {
+    const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, nullptr,
+                                     nullptr);
+    if (tip == nullptr) return;
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipShownMs);
+    EnumChildWindows(dialog, AddTip, reinterpret_cast<LPARAM>(tip));
 }
 
 // Hours and minutes only, in the system's 12- or 24-hour clock.
@@ -88,6 +116,7 @@ INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         case WM_INITDIALOG: {
             DialogSetHandle(DialogWindow::Settings, dialog);
             FormatTimePickers(dialog);
+            CreateTips(dialog);
             SettingsDialogFill();
             const int page = static_cast<int>(lParam);
             FillTree(dialog, page);

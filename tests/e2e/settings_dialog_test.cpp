@@ -1,5 +1,6 @@
 // The settings dialog of the real program, driven from another process as its user would.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -38,9 +39,14 @@ bool HasSetting(const std::wstring& path, const std::string& line) {
 TEST(SettingsDialogE2e, OpensOnceAndOkStoresATickInBothFiles) {
     E2eSandbox sandbox;
     ASSERT_TRUE(E2ePrepare(sandbox, {{"notifications", "N"}, {"lastsettings", "00000000"}}));
+    wchar_t startup[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, startup), S_OK);
+    const std::wstring shortcut = std::wstring(startup) + L"\\Lumistrand.lnk";
+    DeleteFileW(shortcut.c_str());
     ProgramProcess first;
     ASSERT_TRUE(StartFirstInstance(sandbox, first));
     const HWND main = ProgramWaitForMainWindow(first, 0);
+    EXPECT_NE(GetFileAttributesW(shortcut.c_str()), INVALID_FILE_ATTRIBUTES) << "autostart is on by default";
     PostMessageW(main, WM_COMMAND, IDM_SETTINGS, 0);
     const HWND dialog = WaitForSettings();
     ASSERT_NE(dialog, nullptr);

@@ -21,6 +21,7 @@
 #include "ui/settings_dialog.h"
 #include "ui/settings_menu_entries.h"
 #include "ui/settings_reset.h"
+#include "ui/settings_tips.h"
 
 namespace {
 
@@ -174,6 +175,9 @@ TEST(SettingsAutostart, TheShortcutFollowsTheSettingAndTheMonitorCount) {
         ApplyAutostartShortcut();
         EXPECT_EQ(std::filesystem::exists(FakeFilesHostPath(AutostartShortcutPath())), c.exists) << c.autostart << c.countFailed << c.remote;
     }
+    EXPECT_TRUE(SettingsTipText(IDC_SET_AUTOSTART).ends_with(L"\n" + AutostartShortcutPath()));
+    EXPECT_EQ(SettingsTipText(IDC_SET_ICON_FIRST + 7), L"Brightness and Contrast combined in one icon");  // row 1, "Comb."
+    EXPECT_EQ(SettingsTipText(IDC_SET_ICON_FIRST + 8), L"");
 }
 
 }  // namespace
