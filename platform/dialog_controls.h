@@ -21,6 +21,7 @@ std::wstring DialogText(DialogWindow window, int controlId);
 void DialogSetVisible(DialogWindow window, int controlId, bool visible);
 void DialogSetChecked(DialogWindow window, int controlId, bool checked);
 bool DialogIsChecked(DialogWindow window, int controlId);
+// Drop-down lists and list boxes alike.
 void DialogComboClear(DialogWindow window, int controlId);
 void DialogComboAdd(DialogWindow window, int controlId, const std::wstring& text);
 void DialogComboSelect(DialogWindow window, int controlId, const std::wstring& text);  // the entry equal to text, if any

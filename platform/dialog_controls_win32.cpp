@@ -19,6 +19,22 @@ LRESULT Send(DialogWindow window, int controlId, UINT message, WPARAM wParam, LP
     return control == nullptr ? 0 : SendMessageW(control, message, wParam, lParam);
 }
 
+// List boxes answer the drop-down calls with their own messages.
+struct ListMessages {
+    UINT reset, add, findExact, setSelection, getSelection, textLength, text;
+};
+constexpr ListMessages kComboMessages{CB_RESETCONTENT, CB_ADDSTRING,    CB_FINDSTRINGEXACT, CB_SETCURSEL,
+                                      CB_GETCURSEL,    CB_GETLBTEXTLEN, CB_GETLBTEXT};
+constexpr ListMessages kListBoxMessages{LB_RESETCONTENT, LB_ADDSTRING,  LB_FINDSTRINGEXACT, LB_SETCURSEL,
+                                        LB_GETCURSEL,    LB_GETTEXTLEN, LB_GETTEXT};
+
+const ListMessages& ListMessagesOf(DialogWindow window, int controlId) {
+    wchar_t name[16] = {};
+    const HWND control = Control(window, controlId);
+    if (control != nullptr) GetClassNameW(control, name, 16);
+    return CompareStringOrdinal(name, -1, L"ListBox", -1, TRUE) == CSTR_EQUAL ? kListBoxMessages : kComboMessages;
+}
+
 // Rich edit measures tab stops in twips; dialog units depend on the dialog's font.
 LONG DialogUnitsToTwips(HWND control, int units) {
     RECT box{0, 0, units, 0};
@@ -59,26 +75,30 @@ bool DialogIsChecked(DialogWindow window, int controlId) {
     return Send(window, controlId, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void DialogComboClear(DialogWindow window, int controlId) { Send(window, controlId, CB_RESETCONTENT, 0, 0); }
+void DialogComboClear(DialogWindow window, int controlId) {
+    Send(window, controlId, ListMessagesOf(window, controlId).reset, 0, 0);
+}
 
 void DialogComboAdd(DialogWindow window, int controlId, const std::wstring& text) {
-    Send(window, controlId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    Send(window, controlId, ListMessagesOf(window, controlId).add, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void DialogComboSelect(DialogWindow window, int controlId, const std::wstring& text) {
-    const LRESULT index =
-        Send(window, controlId, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    const ListMessages& messages = ListMessagesOf(window, controlId);
+    const LRESULT index = Send(window, controlId, messages.findExact, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>(text.c_str()));
     if (Control(window, controlId) != nullptr && index != CB_ERR) {
-        Send(window, controlId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        Send(window, controlId, messages.setSelection, static_cast<WPARAM>(index), 0);
     }
 }
 
 std::wstring DialogComboSelected(DialogWindow window, int controlId) {
-    const LRESULT index = Send(window, controlId, CB_GETCURSEL, 0, 0);
+    const ListMessages& messages = ListMessagesOf(window, controlId);
+    const LRESULT index = Send(window, controlId, messages.getSelection, 0, 0);
     if (Control(window, controlId) == nullptr || index == CB_ERR) return {};
-    std::wstring text(static_cast<std::size_t>(Send(window, controlId, CB_GETLBTEXTLEN, index, 0)) + 1, L'\0');
+    std::wstring text(static_cast<std::size_t>(Send(window, controlId, messages.textLength, index, 0)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
-        Send(window, controlId, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+        Send(window, controlId, messages.text, index, reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 

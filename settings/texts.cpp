@@ -636,6 +636,7 @@ constexpr TextPair kTexts[] = {
     {TextId::TipSetMonitor,
      L"change monitorname,\ndim-monitor-settings,\nset brightness-code",
      L"Monitorname,\nDimm-Einstellungen,\nHelligkeits-Code \u00E4ndern"},
+    {TextId::TipSetProgram, L"Click to edit program", L"Klicken, um das Programm zu bearbeiten"},
 };
 
 constexpr bool EveryIdInItsRow() {

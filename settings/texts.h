@@ -101,6 +101,7 @@ enum class TextId {
     TipSetAntialiasing,
     TipSetNoAntialiasing,
     TipSetMonitor,
+    TipSetProgram,
     Count
 };
 

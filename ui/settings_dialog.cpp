@@ -10,6 +10,7 @@
 #include "platform/dialog_controls.h"
 #include "platform/message_box.h"
 #include "platform/requests.h"
+#include "platform/running_programs.h"
 #include "platform/shell.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
@@ -69,6 +70,11 @@ void ShowMenuPage() {
     }
 }
 
+bool IsBox(const SettingsControl& c) {
+    return c.kind == SettingsControlKind::Check || c.kind == SettingsControlKind::CheckNumber ||
+           c.kind == SettingsControlKind::Choice;
+}
+
 const SettingsControl* Find(const std::vector<SettingsControl>& controls, int id) {
     const auto found = std::find_if(controls.begin(), controls.end(), [id](const SettingsControl& c) { return c.id == id; });
     return found == controls.end() ? nullptr : &*found;
@@ -96,10 +102,13 @@ void AskDeleteLog() {
     }
 }
 
-// Check boxes and radio buttons take effect at once.
-void TakeAtOnce(const SettingsControl& control) {
-    SettingsStore(control);
-    switch (control.id) {
+// Check boxes and radio buttons take effect at once; a click on a radio button also clears
+// the others of its group, so every box is read again.
+void TakeAtOnce(int controlId, const std::vector<SettingsControl>& controls) {
+    for (const SettingsControl& control : controls) {
+        if (IsBox(control)) SettingsStore(control);
+    }
+    switch (controlId) {
         case IDC_SET_LOGFILE:
             if (!g_settings.logfileflag) AskDeleteLog();
             break;
@@ -118,9 +127,8 @@ void PickColour(int index) {
     UpdateIcons();
 }
 
-void ChooseProgram() {
-    std::wstring path;
-    if (!DialogPickFile(kWindow, false, L".exe", path)) return;
+void PutIntoNextProgramRow(const std::wstring& path) {
+    if (path.empty()) return;
     for (FullScreenEntry& entry : g_settings.fullScreen) {
         if (!entry.app.empty()) continue;
         entry.app = path.substr(0, kProgramPathMax);
@@ -153,7 +161,12 @@ bool UseButton(int id) {
                 }
                 if (DumpValuesIntoFreeEntry() >= 0) ShowMenuPage();
                 break;
-            case IDC_SET_CHOOSE_PROGRAM: ChooseProgram(); break;
+            case IDC_SET_CHOOSE_PROGRAM: {
+                std::wstring path;
+                if (DialogPickFile(kWindow, false, L".exe", path)) PutIntoNextProgramRow(path);
+                break;
+            }
+            case IDC_SET_RUNNING: PutIntoNextProgramRow(DialogComboSelected(kWindow, IDC_SET_RUNNING)); break;
             default: return false;
         }
     }
@@ -228,6 +241,9 @@ void SettingsDialogPageShown(int page) {
     if (page < 0 || page >= kSettingsPages) return;
     g_settings.lastsettings = page;
     SetHotkeyPageVisible(page == kSettingsHotkeyPage);
+    if (page != kSettingsProgramPage) return;
+    DialogComboClear(kWindow, IDC_SET_RUNNING);
+    for (const std::wstring& path : RunningProgramPaths()) DialogComboAdd(kWindow, IDC_SET_RUNNING, path);
 }
 
 void SettingsDialogClosed() { SetHotkeyPageVisible(false); }
@@ -240,11 +256,8 @@ SettingsNext SettingsControlUsed(int controlId) {
     }
     const std::vector<SettingsControl> controls = SettingsControls(g_settings);
     const SettingsControl* control = Find(controls, controlId);
-    const bool isBox = control != nullptr && (control->kind == SettingsControlKind::Check ||
-                                              control->kind == SettingsControlKind::CheckNumber ||
-                                              control->kind == SettingsControlKind::Choice);
-    if (isBox) {
-        TakeAtOnce(*control);
+    if (control != nullptr && IsBox(*control)) {
+        TakeAtOnce(controlId, controls);
     } else {
         UseButton(controlId);
     }

@@ -9,6 +9,7 @@
 
 inline constexpr int kSettingsPages = 6;
 inline constexpr int kSettingsHotkeyPage = 2;
+inline constexpr int kSettingsProgramPage = 5;
 
 // Opens the dialog on page, or brings it to the front when it is open.
 void ShowSettingsDialog(std::int32_t page);
@@ -30,7 +31,8 @@ const wchar_t* SettingsRestartReason(const SettingsSnapshot& before, const Setti
 
 // The window procedure's calls. Fill: every control from the record, and the snapshot.
 void SettingsDialogFill();
-// The page the tree shows now; hotkeys stay inactive while it is the hotkey page.
+// The page the tree shows now; hotkeys stay inactive while it is the hotkey page, and the
+// program page lists the running programs afresh.
 void SettingsDialogPageShown(int page);
 // The window is gone: hotkeys work again.
 void SettingsDialogClosed();

@@ -104,7 +104,8 @@ void OnCommand(HWND dialog, WPARAM wParam) {
         DestroyWindow(dialog);
         return;
     }
-    if (code != BN_CLICKED) return;
+    const bool pickedRunning = id == IDC_SET_RUNNING && code == LBN_SELCHANGE;
+    if (code != BN_CLICKED && !pickedRunning) return;
     const SettingsNext next = SettingsControlUsed(id);
     // Hotkeys and wheel lines reach the hook thread as tables built from the record.
     if (id == IDOK || id == IDC_SET_APPLY) ReloadHookTables();

@@ -36,6 +36,7 @@ constexpr TipRange kTips[] = {
     {IDC_SET_ANTIALIASING, 1, 1, TextId::TipSetAntialiasing},
     {IDC_SET_NO_ANTIALIASING, 1, 1, TextId::TipSetNoAntialiasing},
     {IDC_SET_MONITOR_FIRST, 10, 1, TextId::TipSetMonitor},
+    {IDC_SET_PROGRAM_FIRST, 16, 1, TextId::TipSetProgram},
     {IDC_SET_AUTOSTART, 1, 1, TextId::SettingsAutostartTip},
 };
 

@@ -60,6 +60,9 @@ TEST(SettingsDialog, WhatTheUserEntersOnEachPageReachesTheRecordByItsRule) {
          [] { return g_settings.limits[7].monitor.size() == 64; }},
         {"4: a limit", [](auto& d) { d.texts[IDC_SET_LIMIT_FIRST + 30 + 7] = L"80"; }, [] { return g_settings.limits[7].contrastMax == 80; }},
         {"5: full screen only", [](auto& d) { d.checked[IDC_SET_ONLYFULLSCREEN] = true; }, [] { return g_settings.onlyfullscreen; }},
+        {"5: a running program picked into the next row",
+         [](auto& d) { SettingsDialogPageShown(5), d.combos[IDC_SET_RUNNING].selected = 1, SettingsControlUsed(IDC_SET_RUNNING); },
+         [] { return g_settings.fullScreen[0].app == L"C:\\Program Files\\Browser\\browser.exe"; }},
     };
     for (const auto& c : cases) {
         ResetProgramState();
