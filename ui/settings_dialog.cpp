@@ -194,7 +194,11 @@ SettingsNext Ok() {
     }
     const bool german = IsGermanChoice(DialogComboSelected(kWindow, IDC_SET_LANGUAGE));
     const SettingsSnapshot after = SettingsSnapshotOf(g_settings, german);
-    if (german != g_before.german) g_settings.language = german ? L"German" : L"English";
+    // The file holds the language in use, so the choice becomes it until the restart.
+    if (german != g_before.german) {
+        g_settings.language = german ? L"German" : L"English";
+        UiLanguageSet(german ? kLanguageGerman : kLanguageEnglish);
+    }
     if (reason == nullptr) reason = SettingsRestartReason(g_before, after);
     if (!g_settings.never && (after.daily != g_before.daily || after.weekly != g_before.weekly)) CheckForUpdate(false);
     SaveSettingsPair();

@@ -24,9 +24,9 @@ BOOL CALLBACK CountSettingsWindows(HWND window, LPARAM search) {
     return TRUE;
 }
 
-HWND WaitForSettings() {
+HWND WaitForSettings(const wchar_t* title = L"Lumistrand - Settings") {
     for (int wait = 0; wait < 100; ++wait, Sleep(50)) {
-        const HWND dialog = FindWindowW(L"#32770", L"Lumistrand - Settings");
+        const HWND dialog = FindWindowW(L"#32770", title);
         if (dialog != nullptr && IsWindowVisible(dialog)) return dialog;
     }
     return nullptr;
@@ -36,7 +36,7 @@ bool HasSetting(const std::wstring& path, const std::string& line) {
     return FileBytes(path).find(line) != std::string::npos;
 }
 
-TEST(SettingsDialogE2e, OpensOnceAndOkStoresATickInBothFiles) {
+TEST(SettingsDialogE2e, OpensOnceStoresATickInBothFilesAndReopensAfterALanguageRestart) {
     E2eSandbox sandbox;
     ASSERT_TRUE(E2ePrepare(sandbox, {{"notifications", "N"}, {"lastsettings", "00000000"}}));
     wchar_t startup[MAX_PATH] = {};
@@ -63,7 +63,19 @@ TEST(SettingsDialogE2e, OpensOnceAndOkStoresATickInBothFiles) {
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_TRUE(HasSetting(ProgramPathBesideTests(L"Lumistrand.xml"), "<set notifications=\"Y\">"));
     EXPECT_TRUE(HasSetting(RoamingProgramFolder() + L"\\Lumistrand.xml", "<set notifications=\"Y\">"));
-    EXPECT_TRUE(QuitFirstInstance(sandbox, first));
+
+    // Another language restarts the program, which opens the dialog again in that language.
+    PostMessageW(main, WM_COMMAND, IDM_SETTINGS, 0);
+    const HWND english = WaitForSettings();
+    ASSERT_NE(english, nullptr);
+    SendDlgItemMessageW(english, IDC_SET_LANGUAGE, CB_SETCURSEL, 0, 0);  // "German"
+    SendDlgItemMessageW(english, IDOK, BM_CLICK, 0, 0);
+    ProgramProcess successor;
+    ASSERT_NE(WaitForSuccessor(main, successor), nullptr);
+    const HWND german = WaitForSettings(L"Lumistrand - Einstellungen");
+    ASSERT_NE(german, nullptr);
+    SendDlgItemMessageW(german, IDOK, BM_CLICK, 0, 0);
+    EXPECT_TRUE(QuitFirstInstance(sandbox, successor));
 }
 
 }  // namespace

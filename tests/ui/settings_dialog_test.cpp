@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "settings/ui_language.h"
 #include "testing/fakes/dialog_controls_fake.h"
 #include "testing/fakes/files_fake.h"
 #include "testing/fakes/message_box_fake.h"
@@ -96,6 +97,7 @@ TEST(SettingsDialog, OkRestartsOnlyForWhatCannotChangeWhileRunning) {
         EXPECT_EQ(FakeRestartRequests(), c.restarts) << c.name;
         EXPECT_EQ(g_settings.showsettings, c.restarts == 1) << c.name;
         EXPECT_EQ(g_settings.language, c.language) << c.name;
+        EXPECT_EQ(UiIsGerman(), c.language == L"German") << c.name;  // what the saved file will say
         EXPECT_TRUE(g_settings.showvolumeicon) << c.name;  // "No" to the icon question turns it on again
     }
 }
