@@ -20,6 +20,8 @@
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "settings/texts.h"
+#include "ui/settings_autostart.h"
+#include "ui/settings_dialog.h"
 
 namespace {
 
@@ -34,6 +36,7 @@ void SaveForExit() {
     g_settings.hiddenrestart = g_exit.restartRequested && g_exit.hiddenRestart;
     SelectionToSettings();
     if (!CloseSettingsDialogIfOpen()) SaveSettingsPair();
+    ApplyAutostartShortcut();
 }
 
 }  // namespace

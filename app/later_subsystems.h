@@ -3,7 +3,5 @@
 #pragma once
 #include <cstdint>
 
-void ShowSettingsDialog(std::int32_t page);          // settings dialog: opens on page, or to the front
-bool SettingsDialogIsOpen();                         // settings dialog
 void ShowVcpExplorer();                              // VCP explorer window
 void TransferAmbientBrightness();                    // ambient-sensor brightness transfer

@@ -13,6 +13,7 @@
 #include "settings/settings.h"
 #include "ui/display_rotation.h"
 #include "ui/monitor_dialog.h"
+#include "ui/settings_dialog.h"
 #include "update/update_check.h"
 
 namespace {

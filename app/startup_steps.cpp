@@ -34,6 +34,4 @@ void CreateTooltipsAndIcons() {
     CreateNotificationIcons();
 }
 void RemoveNotificationIcons() { RemoveAllIcons(); }
-void ApplyAutostartShortcut() {}
 void RereadControlPanelValues() {}
-bool CloseSettingsDialogIfOpen() { return false; }

@@ -21,9 +21,5 @@ void ReleaseLaptopPanelAndAudio();
 void CreateTooltipsAndIcons();
 // Marks the icons as going away, hides a balloon and removes every notification icon.
 void RemoveNotificationIcons();
-// Creates or removes the Startup-folder shortcut according to the autostart setting.
-void ApplyAutostartShortcut();
 // Re-reads the control panel's values (origin-1 lines when rereadvalues is on).
 void RereadControlPanelValues();
-// Closes an open settings dialog through its cancel path; false when none was open.
-bool CloseSettingsDialogIfOpen();

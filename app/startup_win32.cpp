@@ -26,6 +26,7 @@
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_list_win32.h"
 #include "monitors/saturation.h"
+#include "platform/dialog_handle_win32.h"
 #include "platform/main_window.h"
 #include "platform/main_window_handle_win32.h"
 #include "platform/optional_api.h"
@@ -38,6 +39,7 @@
 #include "tray/panel_placement.h"
 #include "ui/control_panel_presenter.h"
 #include "ui/control_panel_tips.h"
+#include "ui/settings_autostart.h"
 #include "vcp/vcp_code_table.h"
 
 namespace {
@@ -132,6 +134,8 @@ void RunMessageLoop() {
         HWND current = MainWindowHandle();
         if (current != nullptr && TranslateAcceleratorW(current, g_accelerators, &message)) continue;
         if (current != nullptr && IsDialogMessageW(current, &message)) continue;
+        const HWND settings = DialogHandle(DialogWindow::Settings);
+        if (settings != nullptr && IsDialogMessageW(settings, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -43,6 +43,7 @@
 #include "ui/control_panel_tips.h"
 #include "ui/help_window.h"
 #include "ui/monitor_dialog.h"
+#include "ui/settings_menu_entries.h"
 
 namespace {
 
@@ -95,12 +96,24 @@ HMENU LoadMenuFor(int english, int german) {
     return LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(UiIsGerman() ? german : english));
 }
 
+// The user's entries follow the first separator, with a separator of their own.
+void AddUserEntries(HMENU popup) {
+    constexpr UINT kAfterFirstSeparator = 2;
+    UINT position = kAfterFirstSeparator;
+    for (int n = 0; n < kMenuEntries; ++n) {
+        const std::wstring text = MenuEntryText(n);
+        if (!text.empty()) InsertMenuW(popup, position++, MF_BYPOSITION | MF_STRING, kMenuEntryFirst + n, text.c_str());
+    }
+    if (position > kAfterFirstSeparator) InsertMenuW(popup, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+}
+
 void OpenPopupMenu(HWND window, POINT at) {
     if (!g_monitors.cloneMode) HideNotification();
     HMENU menu = LoadMenuFor(IDM_POPUP_EN, IDM_POPUP_DE);
     if (menu == nullptr) return;
     HMENU popup = GetSubMenu(menu, 0);
     SetMenuDefaultItem(popup, IDM_SHOW_PANEL, FALSE);
+    AddUserEntries(popup);
     TrackMenu(window, popup, at);
     DestroyMenu(menu);
 }
@@ -133,9 +146,9 @@ void HidePanelKeepingPointer() {
     SetCursorPos(pointer.x, pointer.y);
 }
 
-// The panel's own windows; the settings and dimming dialogs join this list when they exist.
+// The panel's own windows; the dimming dialog joins this list when it exists.
 bool KeepsPanelOpen(HWND activated) {
-    for (const DialogWindow window : {DialogWindow::Help, DialogWindow::PowerOff}) {
+    for (const DialogWindow window : {DialogWindow::Help, DialogWindow::PowerOff, DialogWindow::Settings}) {
         if (activated == DialogHandle(window)) return true;
     }
     return false;

@@ -44,13 +44,7 @@ std::wstring LogPath() {
 
 // A file that does not start with our byte-order mark may be anything the user owns (a
 // mistyped path), so it is kept under a free numbered name rather than deleted.
-bool MoveForeignFileAside(const std::wstring& path) {
-    for (int number = 0; number < kAsideNames; ++number) {
-        const std::wstring aside = LogAsideName(path, number);
-        if (!FileExists(aside)) return FileMove(path, aside);
-    }
-    return false;
-}
+bool MoveForeignFileAside(const std::wstring& path) { return !MoveAsideNumbered(path, kAsideNames).empty(); }
 
 enum class OpenResult { Opened, Failed, Foreign };
 
@@ -124,6 +118,15 @@ std::wstring LogAsideName(const std::wstring& path, int number) {
     const std::size_t dot = path.rfind(L'.');
     const bool hasExtension = dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash);
     return (hasExtension ? path.substr(0, dot + 1) : path + L".") + digits;
+}
+
+std::wstring MoveAsideNumbered(const std::wstring& path, int numbers) {
+    for (int number = 0; number < numbers; ++number) {
+        const std::wstring aside = LogAsideName(path, number);
+        if (FileExists(aside)) continue;
+        return FileMove(path, aside) ? aside : std::wstring();
+    }
+    return {};
 }
 
 std::int32_t LogEvent(std::uint32_t deviceId, std::int32_t monitorIndex, const wchar_t* text,

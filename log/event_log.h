@@ -38,3 +38,6 @@ std::string EncodeUtf16Le(const std::wstring& text);
 // Name under which a foreign file at the log path is kept: its extension replaced by a
 // three-digit number (000..999), or the number appended when there is no extension.
 std::wstring LogAsideName(const std::wstring& path, int number);
+// Moves the file to the first of its LogAsideName names 0..numbers-1 that does not exist yet;
+// the name it went to, or empty when it stayed where it was.
+std::wstring MoveAsideNumbered(const std::wstring& path, int numbers);

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-enum class DialogWindow : int { ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Monitor, Update, Count };
+enum class DialogWindow : int { ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Monitor, Update, Settings, Count };
 
 // A stretch of rich text; emphasised stretches are bold and red.
 struct TextRun {
@@ -23,13 +23,27 @@ void DialogSetEnabled(DialogWindow window, int controlId, bool enabled);
 void DialogSetCaption(DialogWindow window, const std::wstring& caption);
 void DialogSetChecked(DialogWindow window, int controlId, bool checked);
 bool DialogIsChecked(DialogWindow window, int controlId);
+// Drop-down lists and list boxes alike.
 void DialogComboClear(DialogWindow window, int controlId);
 void DialogComboAdd(DialogWindow window, int controlId, const std::wstring& text);
 void DialogComboSelect(DialogWindow window, int controlId, const std::wstring& text);  // the entry equal to text, if any
+std::wstring DialogComboSelected(DialogWindow window, int controlId);
+// A hotkey control's value as the system keeps it: virtual key, modifiers in the high byte.
+void DialogSetHotkey(DialogWindow window, int controlId, std::int32_t value);
+std::int32_t DialogHotkey(DialogWindow window, int controlId);
+// A time picker's hour and minute.
+void DialogSetTime(DialogWindow window, int controlId, std::uint16_t hour, std::uint16_t minute);
+void DialogTime(DialogWindow window, int controlId, std::uint16_t& hour, std::uint16_t& minute);
 // Rich-text fields: their tab stops in dialog units, and their whole text as runs.
 void DialogSetTabStops(DialogWindow window, int controlId, std::span<const int> dialogUnits);
 void DialogSetRichText(DialogWindow window, int controlId, std::span<const TextRun> runs);
 bool DialogHasFocus(DialogWindow window, int controlId);
+// The system's colour picker over the window, opened on colour (0x00BBGGRR) with a custom-colour
+// set shared by all calls; true and colour set on OK, colour untouched otherwise.
+bool DialogPickColour(DialogWindow window, std::uint32_t& colour);
+// The save-file (else open-file) dialog over the window for files ending in extension
+// (".log"); true and path set on OK, path untouched otherwise.
+bool DialogPickFile(DialogWindow window, bool save, const wchar_t* extension, std::wstring& path);
 
 // What a dialog's command handler is told when Escape or the close box ends it.
 inline constexpr int kDialogDismissed = -1;

@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
 #include <richedit.h>
 
 #include "platform/dialog_controls.h"
@@ -16,6 +17,22 @@ HWND Control(DialogWindow window, int controlId) {
 LRESULT Send(DialogWindow window, int controlId, UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND control = Control(window, controlId);
     return control == nullptr ? 0 : SendMessageW(control, message, wParam, lParam);
+}
+
+// List boxes answer the drop-down calls with their own messages.
+struct ListMessages {
+    UINT reset, add, findExact, setSelection, getSelection, textLength, text;
+};
+constexpr ListMessages kComboMessages{CB_RESETCONTENT, CB_ADDSTRING,    CB_FINDSTRINGEXACT, CB_SETCURSEL,
+                                      CB_GETCURSEL,    CB_GETLBTEXTLEN, CB_GETLBTEXT};
+constexpr ListMessages kListBoxMessages{LB_RESETCONTENT, LB_ADDSTRING,  LB_FINDSTRINGEXACT, LB_SETCURSEL,
+                                        LB_GETCURSEL,    LB_GETTEXTLEN, LB_GETTEXT};
+
+const ListMessages& ListMessagesOf(DialogWindow window, int controlId) {
+    wchar_t name[16] = {};
+    const HWND control = Control(window, controlId);
+    if (control != nullptr) GetClassNameW(control, name, 16);
+    return CompareStringOrdinal(name, -1, L"ListBox", -1, TRUE) == CSTR_EQUAL ? kListBoxMessages : kComboMessages;
 }
 
 // Rich edit measures tab stops in twips; dialog units depend on the dialog's font.
@@ -66,18 +83,56 @@ bool DialogIsChecked(DialogWindow window, int controlId) {
     return Send(window, controlId, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void DialogComboClear(DialogWindow window, int controlId) { Send(window, controlId, CB_RESETCONTENT, 0, 0); }
+void DialogComboClear(DialogWindow window, int controlId) {
+    Send(window, controlId, ListMessagesOf(window, controlId).reset, 0, 0);
+}
 
 void DialogComboAdd(DialogWindow window, int controlId, const std::wstring& text) {
-    Send(window, controlId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    Send(window, controlId, ListMessagesOf(window, controlId).add, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void DialogComboSelect(DialogWindow window, int controlId, const std::wstring& text) {
-    const LRESULT index =
-        Send(window, controlId, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    const ListMessages& messages = ListMessagesOf(window, controlId);
+    const LRESULT index = Send(window, controlId, messages.findExact, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>(text.c_str()));
     if (Control(window, controlId) != nullptr && index != CB_ERR) {
-        Send(window, controlId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        Send(window, controlId, messages.setSelection, static_cast<WPARAM>(index), 0);
     }
+}
+
+std::wstring DialogComboSelected(DialogWindow window, int controlId) {
+    const ListMessages& messages = ListMessagesOf(window, controlId);
+    const LRESULT index = Send(window, controlId, messages.getSelection, 0, 0);
+    if (Control(window, controlId) == nullptr || index == CB_ERR) return {};
+    std::wstring text(static_cast<std::size_t>(Send(window, controlId, messages.textLength, index, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        Send(window, controlId, messages.text, index, reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+void DialogSetHotkey(DialogWindow window, int controlId, std::int32_t value) {
+    Send(window, controlId, HKM_SETHOTKEY, static_cast<WPARAM>(value & 0xFFFF), 0);
+}
+
+std::int32_t DialogHotkey(DialogWindow window, int controlId) {
+    return static_cast<std::int32_t>(Send(window, controlId, HKM_GETHOTKEY, 0, 0) & 0xFFFF);
+}
+
+void DialogSetTime(DialogWindow window, int controlId, std::uint16_t hour, std::uint16_t minute) {
+    SYSTEMTIME time{};
+    GetLocalTime(&time);
+    time.wHour = hour;
+    time.wMinute = minute;
+    time.wSecond = 0;
+    time.wMilliseconds = 0;
+    Send(window, controlId, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+void DialogTime(DialogWindow window, int controlId, std::uint16_t& hour, std::uint16_t& minute) {
+    SYSTEMTIME time{};
+    if (Send(window, controlId, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) return;
+    hour = time.wHour;
+    minute = time.wMinute;
 }
 
 void DialogSetTabStops(DialogWindow window, int controlId, std::span<const int> dialogUnits) {
@@ -115,4 +170,36 @@ void DialogSetRichText(DialogWindow window, int controlId, std::span<const TextR
 bool DialogHasFocus(DialogWindow window, int controlId) {
     const HWND control = Control(window, controlId);
     return control != nullptr && GetFocus() == control;
+}
+
+bool DialogPickColour(DialogWindow window, std::uint32_t& colour) {
+    static COLORREF custom[16] = {};
+    CHOOSECOLORW choose{};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = DialogHandle(window);
+    choose.rgbResult = colour;
+    choose.lpCustColors = custom;
+    choose.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (!ChooseColorW(&choose)) return false;
+    colour = choose.rgbResult;
+    return true;
+}
+
+bool DialogPickFile(DialogWindow window, bool save, const wchar_t* extension, std::wstring& path) {
+    wchar_t chosen[MAX_PATH] = {};
+    path.copy(chosen, MAX_PATH - 1);
+    // The filter is "*.ext", NUL, "*.ext", NUL, NUL.
+    std::wstring filter = std::wstring(L"*") + extension;
+    filter += L'\0' + filter + L'\0';
+    OPENFILENAMEW name{};
+    name.lStructSize = sizeof name;
+    name.hwndOwner = DialogHandle(window);
+    name.lpstrFilter = filter.c_str();
+    name.lpstrFile = chosen;
+    name.nMaxFile = MAX_PATH;
+    name.lpstrDefExt = extension + 1;
+    name.Flags = OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    if (!(save ? GetSaveFileNameW(&name) : GetOpenFileNameW(&name))) return false;
+    path = chosen;
+    return true;
 }

@@ -6,3 +6,5 @@
 
 // The main window for the control panel, the open dialog otherwise; null when there is none.
 HWND DialogHandle(DialogWindow window);
+// A modeless dialog tells the seam its window when it is created and null when it is gone.
+void DialogSetHandle(DialogWindow window, HWND dialog);

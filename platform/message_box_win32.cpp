@@ -14,6 +14,16 @@ bool MessageBoxAskOnce(const std::wstring& title, const std::wstring& text, cons
 }
 
 bool MessageBoxYesNo(const std::wstring& title, const std::wstring& text, bool warning) {
-    const UINT icon = warning ? MB_ICONWARNING : MB_ICONQUESTION;
-    return MessageBoxW(MainWindowHandle(), text.c_str(), title.c_str(), MB_YESNO | MB_DEFBUTTON2 | icon) == IDYES;
+    const UINT style = MB_YESNO | MB_DEFBUTTON2 | (warning ? MB_ICONWARNING : MB_ICONQUESTION);
+    return MessageBoxW(MainWindowHandle(), text.c_str(), title.c_str(), style) == IDYES;
+}
+
+void MessageBoxForgetAnswers(std::span<const wchar_t* const> valueNames) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DontShowMeThisDialogAgain",
+                      0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+        return;
+    }
+    for (const wchar_t* name : valueNames) RegDeleteValueW(key, name);
+    RegCloseKey(key);
 }

@@ -28,3 +28,11 @@ bool ShellOpen(const std::wstring& target);
 std::string ShellReadFile(const std::wstring& path, std::size_t maxBytes);
 // The full path of the running program file; empty on failure.
 std::wstring ShellProgramPath();
+
+// The user's Startup folder without a trailing backslash; empty on failure.
+std::wstring ShellStartupFolder();
+// Loads the shell link at linkPath when it exists, points it at the running exe with the exe's
+// folder as working directory and saves it there.
+bool ShellLinkToProgram(const std::wstring& linkPath);
+// True inside a remote desktop connection.
+bool ShellIsRemoteSession();

@@ -7,13 +7,21 @@
 #include "platform/owners_win32.h"
 #include "platform/shell.h"
 
-std::wstring ShellRoamingAppDataFolder() {
+namespace {
+
+std::wstring KnownFolder(const KNOWNFOLDERID& id) {
     CoTaskText path;
     std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, path.out()))) folder = path.get();
+    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, path.out()))) folder = path.get();
     while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
     return folder;
 }
+
+}  // namespace
+
+std::wstring ShellRoamingAppDataFolder() { return KnownFolder(FOLDERID_RoamingAppData); }
+
+std::wstring ShellStartupFolder() { return KnownFolder(FOLDERID_Startup); }
 
 std::wstring ShellTextFromAnsi(std::string_view bytes) {
     const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);

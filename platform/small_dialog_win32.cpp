@@ -130,6 +130,8 @@ HWND DialogHandle(DialogWindow window) {
     return window == DialogWindow::ControlPanel ? MainWindowHandle() : Slot(window);
 }
 
+void DialogSetHandle(DialogWindow window, HWND dialog) { Slot(window) = dialog; }
+
 bool DialogRun(const DialogSpec& spec) {
     if (const HWND open = Slot(spec.window)) {
         ShowWindow(open, SW_SHOW);

@@ -190,3 +190,83 @@ inline constexpr std::uint32_t kCommandAudioDefaultDeviceChanged = IDM_AUDIO_DEV
 inline constexpr std::uint32_t kTimerAfterPanelEvent = 0x09;
 inline constexpr std::uint32_t kTimerPanelChangeShown = 0x21;
 #endif
+
+// Settings dialog (templates 104 English, 105 German): the controls of page p lie in its own id
+// range (first ids below), and every plain label of page p has the id IDC_SET_LABEL_FIRST + p.
+#define IDD_SETTINGS_EN 104
+#define IDD_SETTINGS_DE 105
+#define IDC_SET_TREE 2000
+#define IDC_SET_HELP 2001
+#define IDC_SET_DEFAULTS 2002
+#define IDC_SET_PAGE0 2010
+#define IDC_SET_VOLUME_ICON 2010
+#define IDC_SET_AUTOSTART 2011
+#define IDC_SET_SAMEVALUES 2012
+#define IDC_SET_SAMEBRIGHTNESS 2013
+#define IDC_SET_NOTIFICATIONS 2014
+#define IDC_SET_LANGUAGE 2015
+#define IDC_SET_AUTOSELECT 2016
+#define IDC_SET_TOOLTIPS 2017
+#define IDC_SET_CLEARTYPE 2018
+#define IDC_SET_ANTIALIASING 2019
+#define IDC_SET_NO_ANTIALIASING 2020
+#define IDC_SET_CDBACKUP 2021
+#define IDC_SET_ADDITIONAL 2022
+#define IDC_SET_PROGRAM_PATH 2023
+#define IDC_SET_PROFILE_PATH 2024
+#define IDC_SET_REREAD 2025
+#define IDC_SET_SAVE_VALUES 2026
+#define IDC_SET_VERIFY 2027
+#define IDC_SET_RESTORE 2028
+#define IDC_SET_LOGFILE 2029
+#define IDC_SET_LOGFILE_CHOOSE 2030
+#define IDC_SET_DAILY 2031
+#define IDC_SET_WEEKLY 2032
+#define IDC_SET_NEVER 2033
+#define IDC_SET_CHECK_NOW 2034
+#define IDC_SET_AUTOCLOSE 2035
+#define IDC_SET_COLOUR_FIRST 2040        /* icon colours B C V S saturation, then the sliders' */
+#define IDC_SET_ICON_FIRST 2050          /* + 5 * monitor row + icon (B C comb. S saturation) */
+#define IDC_SET_MONITOR_FIRST 2100       /* + monitor row: name, dimming, brightness code */
+#define IDC_SET_PAGE1 2150
+#define IDC_SET_USEMOUSEHOOK 2150
+#define IDC_SET_REPEATMOUSE 2151
+#define IDC_SET_WHEEL_KEYS_FIRST 2160
+#define IDC_SET_WHEEL_DIRECTION_FIRST 2170
+#define IDC_SET_WHEEL_LINE_FIRST 2180
+#define IDC_SET_MBUTTON_FIRST 2190       /* B0 B1 C0 C1 S0 S1 V0 V1 */
+#define IDC_SET_WHEEL_AMOUNT_FIRST 2200  /* B C S V */
+#define IDC_SET_PAGE2 2210
+#define IDC_SET_HOTKEY_FIRST 2210
+#define IDC_SET_HOTKEY_LINE_FIRST 2230
+#define IDC_SET_USEKEYBOARDHOOK 2250
+#define IDC_SET_REPEATKEYBOARD 2251
+#define IDC_SET_PAGE3 2260
+#define IDC_SET_MENU_CAPTION_FIRST 2260
+#define IDC_SET_MENU_LINE_FIRST 2280
+#define IDC_SET_MENU_HIDE_FIRST 2300
+#define IDC_SET_DUMP_VALUES 2320
+#define IDC_SET_PAGE4 2330
+#define IDC_SET_TIMER_ON_FIRST 2330
+#define IDC_SET_TIMER_TIME_FIRST 2340
+#define IDC_SET_TIMER_LINE_FIRST 2350
+#define IDC_SET_TRANSFER 2360
+#define IDC_SET_SOURCE 2361
+#define IDC_SET_DESTINATION 2362
+#define IDC_SET_OFFSET 2363
+#define IDC_SET_DIV_FIRST 2364
+#define IDC_SET_CHECKAMBIENT 2368
+#define IDC_SET_LIMIT_MONITOR_FIRST 2370
+#define IDC_SET_LIMIT_FIRST 2380         /* + 10 * kind (B min, B max, C min, C max) + row */
+#define IDC_SET_PAGE5 2420
+#define IDC_SET_RUNNING 2420
+#define IDC_SET_CHOOSE_PROGRAM 2421
+#define IDC_SET_ONLYFULLSCREEN 2422
+#define IDC_SET_APPLY 2423
+#define IDC_SET_PROGRAM_FIRST 2430
+#define IDC_SET_PAGES_END 2480
+#define IDC_SET_LABEL_FIRST 2480
+#ifndef RC_INVOKED
+// Shows the settings dialog at its first tick, on the dialog's own window.
+inline constexpr std::uint32_t kTimerShowSettings = 2490;
+#endif

@@ -74,6 +74,41 @@ enum class TextId {
     UpdateVersions,         // printf pattern: running version, new version
     UninstallTitle,
     UninstallQuestion,
+    SettingsNoFreeEntries,
+    SettingsResetQuestion,
+    SettingsResetTitle,
+    SettingsResetRefused,  // printf pattern: the file that could not be moved aside
+    SettingsDeleteLog,
+    SettingsDeleteLogTitle,
+    SettingsNoIcons,
+    SettingsLineTooLong,  // printf pattern: the refused line's first characters
+    SettingsAutostartTip,
+    SettingsGerman,       // the language combo box's entries
+    SettingsEnglish,
+    SettingsPageTitles,   // the six page names, one a line
+    TipSetKeyboardHook,
+    TipSetMouseHook,
+    TipSetVerify,
+    TipSetSaveValues,
+    TipSetRestore,
+    TipSetSameBrightness,
+    TipSetNotifications,
+    TipSetWheelKeys,
+    TipSetTimerOn,
+    TipSetHide,
+    TipSetSource,
+    TipSetDestination,
+    TipSetCheckAmbient,
+    TipSetSameValues,
+    TipSetLogFile,
+    TipSetLogFileChoose,
+    TipSetVolumeIcon,
+    TipSetCombined,
+    TipSetClearType,
+    TipSetAntialiasing,
+    TipSetNoAntialiasing,
+    TipSetMonitor,
+    TipSetProgram,
     Count
 };
 

@@ -85,6 +85,31 @@ void DialogComboSelect(DialogWindow window, int controlId, const std::wstring& t
     }
 }
 
+std::wstring DialogComboSelected(DialogWindow window, int controlId) {
+    const FakeCombo combo = Lookup(FakeDialog(window).combos, controlId, FakeCombo{});
+    const auto index = static_cast<std::size_t>(combo.selected);
+    return combo.selected < 0 || index >= combo.items.size() ? std::wstring() : combo.items[index];
+}
+
+void DialogSetHotkey(DialogWindow window, int controlId, std::int32_t value) {
+    FakeDialog(window).hotkeys[controlId] = value & 0xFFFF;
+}
+
+std::int32_t DialogHotkey(DialogWindow window, int controlId) {
+    return Lookup(FakeDialog(window).hotkeys, controlId, std::int32_t{0});
+}
+
+void DialogSetTime(DialogWindow window, int controlId, std::uint16_t hour, std::uint16_t minute) {
+    FakeDialog(window).times[controlId] = {hour, minute};
+}
+
+void DialogTime(DialogWindow window, int controlId, std::uint16_t& hour, std::uint16_t& minute) {
+    const auto found = FakeDialog(window).times.find(controlId);
+    if (found == FakeDialog(window).times.end()) return;
+    hour = found->second.first;
+    minute = found->second.second;
+}
+
 void DialogSetTabStops(DialogWindow window, int controlId, std::span<const int> dialogUnits) {
     FakeDialog(window).tabStops[controlId].assign(dialogUnits.begin(), dialogUnits.end());
 }
@@ -94,6 +119,18 @@ void DialogSetRichText(DialogWindow window, int controlId, std::span<const TextR
 }
 
 bool DialogHasFocus(DialogWindow window, int controlId) { return FakeDialog(window).focus == controlId; }
+
+bool DialogPickColour(DialogWindow window, std::uint32_t& colour) {
+    const auto picked = FakeDialog(window).pickedColour;
+    if (picked) colour = *picked;
+    return picked.has_value();
+}
+
+bool DialogPickFile(DialogWindow window, bool, const wchar_t*, std::wstring& path) {
+    const auto picked = FakeDialog(window).pickedFile;
+    if (picked) path = *picked;
+    return picked.has_value();
+}
 
 bool DialogRun(const DialogSpec& spec) {
     g_dialogs.runs.push_back(spec.window);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,13 @@ struct FakeDialogState {
     std::map<int, std::vector<std::int32_t>> sliderMoves;  // every position set, in order
     std::map<int, bool> checked;
     std::map<int, FakeCombo> combos;
+    std::map<int, std::int32_t> hotkeys;
+    std::map<int, std::pair<std::uint16_t, std::uint16_t>> times;  // hour, minute
     std::map<int, std::vector<int>> tabStops;
     std::map<int, std::vector<TextRun>> richText;
     int focus = 0;
+    std::optional<std::uint32_t> pickedColour;  // what the colour picker answers; none: Cancel
+    std::optional<std::wstring> pickedFile;     // what the file dialogs answer; none: Cancel
 };
 
 void FakeDialogsReset();

@@ -4,6 +4,7 @@ namespace {
 std::vector<ShownMessageBox> g_shown;
 bool g_askOnceAnswer = true;
 bool g_yesNoAnswer = false;
+std::vector<std::wstring> g_forgotten;
 }  // namespace
 
 void FakeMessageBoxReset() {
@@ -11,6 +12,11 @@ void FakeMessageBoxReset() {
     g_askOnceAnswer = true;
     g_yesNoAnswer = false;
 }
+
+    g_forgotten.clear();
+}
+
+const std::vector<std::wstring>& FakeMessageBoxForgotten() { return g_forgotten; }
 
 void FakeMessageBoxAnswerYesNo(bool yes) { g_yesNoAnswer = yes; }
 
@@ -30,4 +36,8 @@ bool MessageBoxAskOnce(const std::wstring& title, const std::wstring& text, cons
 bool MessageBoxYesNo(const std::wstring& title, const std::wstring& text, bool warning) {
     g_shown.push_back({title, text, warning});
     return g_yesNoAnswer;
+}
+
+void MessageBoxForgetAnswers(std::span<const wchar_t* const> valueNames) {
+    g_forgotten.insert(g_forgotten.end(), valueNames.begin(), valueNames.end());
 }

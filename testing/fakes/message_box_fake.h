@@ -17,3 +17,5 @@ const std::vector<ShownMessageBox>& FakeMessageBoxesShown();
 void FakeMessageBoxAnswerAskOnce(bool ok);
 // What the Yes/No boxes answer from now on (No until a reset).
 void FakeMessageBoxAnswerYesNo(bool yes);
+// The value names whose kept answers were forgotten, in order.
+const std::vector<std::wstring>& FakeMessageBoxForgotten();

@@ -11,6 +11,7 @@ std::wstring g_roamingFolder = (std::filesystem::temp_directory_path() / "lumist
 std::vector<std::wstring> g_opened;
 const std::wstring kProgramPath = (std::filesystem::temp_directory_path() / "lumistrand-program").wstring() + L"\\Lumistrand.exe";
 std::wstring g_programPath = kProgramPath;
+bool g_remoteSession = false;
 }  // namespace
 
 std::wstring ShellRoamingAppDataFolder() { return g_roamingFolder; }
@@ -27,6 +28,10 @@ void FakeShellReset() {
 void FakeShellSetProgramPath(const std::wstring& path) { g_programPath = path; }
 
 std::wstring ShellProgramPath() { return g_programPath; }
+    g_remoteSession = false;
+}
+
+void FakeShellSetRemoteSession(bool remote) { g_remoteSession = remote; }
 
 // The host stands in for a single-byte code page: characters beyond it become "?".
 // The host's ANSI code page is Latin-1.
@@ -89,3 +94,13 @@ std::string ShellReadFile(const std::wstring& path, std::size_t maxBytes) {
     bytes.resize(static_cast<std::size_t>(file.gcount()));
     return bytes;
 }
+std::wstring ShellStartupFolder() { return (std::filesystem::temp_directory_path() / "lumistrand-startup").wstring(); }
+
+// The link's bytes name its target, so tests can tell a created link from a missing one.
+bool ShellLinkToProgram(const std::wstring& linkPath) {
+    std::error_code error;
+    std::filesystem::create_directories(FakeFilesHostPath(linkPath).parent_path(), error);
+    return ShellWriteFile(linkPath, "Lumistrand.exe");
+}
+
+bool ShellIsRemoteSession() { return g_remoteSession; }

@@ -9,4 +9,5 @@ void FakeShellSetRoamingFolder(const std::wstring& folder);
 const std::vector<std::wstring>& FakeShellOpenedFiles();
 // What ShellProgramPath answers until the next reset.
 void FakeShellSetProgramPath(const std::wstring& path);
+void FakeShellSetRemoteSession(bool remote);
 void FakeShellReset();

@@ -9,6 +9,12 @@
 #include "platform/dialog_controls.h"
 #include "platform/dialog_handle_win32.h"
 #include "res/resource.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "settings/ui_language.h"
+#include "testing/program_state.h"
+#include "ui/settings_controls.h"
+#include "ui/settings_dialog.h"
 
 namespace {
 
@@ -104,6 +110,35 @@ TEST(SmallDialogs, ControlsAreBoundAndValuesRoundTrip) {
         EXPECT_EQ(g_reported, row.reported) << row.templateId;
         EXPECT_FALSE(DialogIsOpen(row.window));
     }
+}
+
+// Both templates hold a control for every field the presenter binds, and the values that
+// need more than a text or a tick come back from the real controls as they went in.
+TEST(SettingsDialog, EveryBoundControlExistsAndValuesRoundTrip) {
+    for (const std::uint16_t language : {kLanguageEnglish, kLanguageGerman}) {
+        ResetProgramState();
+        g_settingsStatus.suppressSave = true;
+        UiLanguageSet(language);
+        g_settings.hotkey[3] = 0x0641;
+        g_settings.timed[2] = {21, 45, L"b 10", true};
+        g_settings.wheel[1].keys = language == kLanguageGerman ? L"strg+umschalt" : L"ctrl+shift";
+        g_settings.div[0] = 1.5f;
+        ShowSettingsDialog(4);
+        const HWND dialog = DialogHandle(DialogWindow::Settings);
+        ASSERT_NE(dialog, nullptr) << language;
+        const Settings before = g_settings;
+        for (const SettingsControl& control : SettingsControls(g_settings)) {
+            EXPECT_NE(GetDlgItem(dialog, control.id), nullptr) << language << " " << control.id;
+            SettingsStore(control);
+        }
+        EXPECT_EQ(g_settings.hotkey, before.hotkey);
+        EXPECT_EQ(g_settings.timed[2].hour * 60 + g_settings.timed[2].minute, 21 * 60 + 45);
+        EXPECT_EQ(g_settings.wheel[1].keys, before.wheel[1].keys);
+        EXPECT_EQ(g_settings.div, before.div);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_FALSE(SettingsDialogIsOpen());
+    }
+    UiLanguageSet(kLanguageEnglish);
 }
 
 }  // namespace
