@@ -1,12 +1,12 @@
 #include "app/uninstall.h"
 
-#include "app/startup_steps.h"
 #include "platform/message_box.h"
 #include "platform/requests.h"
 #include "platform/shell.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "settings/texts.h"
+#include "ui/settings_autostart.h"
 #include "update/self_update.h"
 #include "update/update_site.h"
 

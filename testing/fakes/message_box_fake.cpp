@@ -11,8 +11,6 @@ void FakeMessageBoxReset() {
     g_shown.clear();
     g_askOnceAnswer = true;
     g_yesNoAnswer = false;
-}
-
     g_forgotten.clear();
 }
 

@@ -23,13 +23,12 @@ const std::vector<std::wstring>& FakeShellOpenedFiles() { return g_opened; }
 void FakeShellReset() {
     g_opened.clear();
     g_programPath = kProgramPath;
+    g_remoteSession = false;
 }
 
 void FakeShellSetProgramPath(const std::wstring& path) { g_programPath = path; }
 
 std::wstring ShellProgramPath() { return g_programPath; }
-    g_remoteSession = false;
-}
 
 void FakeShellSetRemoteSession(bool remote) { g_remoteSession = remote; }
 
