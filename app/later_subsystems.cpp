@@ -2,7 +2,6 @@
 
 void ShowSettingsDialog(std::int32_t) {}
 bool SettingsDialogIsOpen() { return false; }
-void ShowVcpExplorer() {}
 void CheckForUpdate(bool) {}
 void UninstallProgram() {}
 void ShowMonitorDialog(std::int32_t) {}

@@ -5,7 +5,6 @@
 
 void ShowSettingsDialog(std::int32_t page);          // settings dialog: opens on page, or to the front
 bool SettingsDialogIsOpen();                         // settings dialog
-void ShowVcpExplorer();                              // VCP explorer window
 void CheckForUpdate(bool interactive);               // update check
 void UninstallProgram();                             // uninstall
 void ShowMonitorDialog(std::int32_t row);            // monitor dialog (name, dimming, brightness code)

@@ -14,6 +14,7 @@
 #include "settings/settings.h"
 #include "settings/texts.h"
 #include "ui/display_rotation.h"
+#include "ui/vcp_explorer.h"
 
 namespace {
 

@@ -2,8 +2,11 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <cmath>
+
 #include "platform/dialog_controls.h"
 #include "platform/dialog_handle_win32.h"
+#include "platform/optional_api.h"
 
 namespace {
 
@@ -107,4 +110,76 @@ void DialogSetRichText(DialogWindow window, int controlId, std::span<const TextR
 bool DialogHasFocus(DialogWindow window, int controlId) {
     const HWND control = Control(window, controlId);
     return control != nullptr && GetFocus() == control;
+}
+
+void DialogSetEnabled(DialogWindow window, int controlId, bool enabled) {
+    if (const HWND control = Control(window, controlId)) EnableWindow(control, enabled);
+}
+
+void DialogListSetColumns(DialogWindow window, int controlId, std::span<const ListColumn> columns) {
+    const HWND list = Control(window, controlId);
+    if (list == nullptr) return;
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    if (const auto setTheme = OptionalSetWindowTheme()) setTheme(list, L"Explorer", nullptr);
+    RECT client;
+    GetClientRect(list, &client);
+    int index = 0;
+    for (const ListColumn& column : columns) {
+        LVCOLUMNW item{};
+        item.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
+        item.fmt = column.centred ? LVCFMT_CENTER : LVCFMT_LEFT;
+        item.cx = static_cast<int>(std::lround(client.right / column.widthDivisor));
+        item.pszText = const_cast<wchar_t*>(column.header.c_str());
+        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+// The row's red mark rides in its item data, where the owner's custom drawing reads it.
+void DialogListAppend(DialogWindow window, int controlId, std::span<const std::wstring> cells, bool red) {
+    const HWND list = Control(window, controlId);
+    if (list == nullptr || cells.empty()) return;
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    item.lParam = red ? 1 : 0;
+    item.pszText = const_cast<wchar_t*>(cells[0].c_str());
+    const auto row = SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    if (row < 0) return;
+    for (std::size_t column = 1; column < cells.size(); ++column) {
+        LVITEMW cell{};
+        cell.iSubItem = static_cast<int>(column);
+        cell.pszText = const_cast<wchar_t*>(cells[column].c_str());
+        SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+    }
+}
+
+void DialogListFitRows(DialogWindow window, int controlId) {
+    const HWND list = Control(window, controlId);
+    if (list == nullptr) return;
+    const HWND dialog = GetParent(list);
+    const auto rows = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    const int needed = HIWORD(SendMessageW(list, LVM_APPROXIMATEVIEWRECT, static_cast<WPARAM>(rows), MAKELPARAM(-1, -1)));
+    RECT client, listBox, box;
+    GetClientRect(list, &client);
+    GetWindowRect(list, &listBox);
+    GetWindowRect(dialog, &box);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+    const int grow = needed - client.bottom;
+    const int height = box.bottom - box.top + grow;
+    const int workHeight = monitor.rcWork.bottom - monitor.rcWork.top;
+    if (grow <= 0 || height > workHeight) return;
+    // Controls below the list keep their distance from the bottom.
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT childBox;
+        GetWindowRect(child, &childBox);
+        if (childBox.top < listBox.bottom) continue;
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&childBox), 2);
+        SetWindowPos(child, nullptr, childBox.left, childBox.top + grow, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    SetWindowPos(list, nullptr, 0, 0, listBox.right - listBox.left, listBox.bottom - listBox.top + grow,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(dialog, nullptr, box.left, monitor.rcWork.top + (workHeight - height) / 2, box.right - box.left, height,
+                 SWP_NOZORDER);
 }

@@ -67,6 +67,24 @@ enum class TextId {
     TipSaturationLabel,
     TipTurnOff,
     TipRescan,
+    VcpWait,
+    VcpColumnAccess,
+    VcpColumnDescription,
+    VcpColumnCurrent,
+    VcpColumnMaximum,
+    VcpColumnPossible,
+    VcpReadOnly,
+    VcpWriteOnly,
+    VcpReadWrite,
+    VcpRange,            // printf pattern: maximum
+    VcpNoCapabilities,
+    VcpCapabilitiesNote,
+    VcpWarning,
+    VcpWriteInstruction,
+    VcpClose,
+    VcpWriteNote,
+    VcpCurrent,
+    VcpMaximum,
     Count
 };
 
