@@ -4,6 +4,7 @@
 #include "monitors/capabilities.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
+#include "platform/control_panel.h"
 #include "platform/dialog_controls.h"
 #include "platform/input.h"
 #include "platform/main_window.h"
@@ -21,6 +22,7 @@ constexpr std::int32_t kVirtualKeyShift = 0x10;
 constexpr std::int32_t kVirtualKeyControl = 0x11;
 
 VcpScan g_scan;
+bool g_tryAll = false;
 
 std::wstring ComboLine(const MonitorEntry& entry) {
     std::wstring line;
@@ -35,7 +37,6 @@ std::wstring ComboLine(const MonitorEntry& entry) {
         add(std::to_wstring(entry.usageHours) + (week ? L" (week " + std::to_wstring(entry.weekOfManufacture) + L")" : L""));
     }
     add(entry.manufacturerName);
-    add(entry.friendlyName);
     return line;
 }
 
@@ -64,7 +65,8 @@ bool WaitCommand(int) {
 }
 
 void OpenExplorer() {
-    MainWindowPostCommand(kCommandHidePanel, 0);
+    // Hiding pauses the main thread for the pointer; a hidden panel need not pay that.
+    if (ControlPanelIsVisible()) MainWindowPostCommand(kCommandHidePanel, 0);
     const TextRun warning[] = {{UiText(TextId::VcpWarning), true}};
     DialogSetRichText(kExplorer, IDC_VCP_WARNING, warning);
     MonitorEntry& entry = TargetEntry();
@@ -79,9 +81,8 @@ void OpenExplorer() {
     };
     DialogListSetColumns(kExplorer, IDC_VCP_LIST, columns);
     FillMonitorCombo();
-    const bool tryAll = KeyIsDown(kVirtualKeyControl) && KeyIsDown(kVirtualKeyShift);
     const auto monitor = static_cast<std::int32_t>(&entry - g_monitors.entries.data());
-    g_scan = VcpScanStart(monitor, entry.capabilities, tryAll);
+    g_scan = VcpScanStart(monitor, entry.capabilities, g_tryAll);
     ForgetPlaceholderCapabilities(entry.capabilities);
 }
 
@@ -92,9 +93,8 @@ bool ExplorerWork() {
         DialogClose(kWait);
         return false;
     }
-    if (g_scan.rows.size() > rowsBefore) {
-        const VcpExplorerRow& row = g_scan.rows.back();
-        DialogListAppend(kExplorer, IDC_VCP_LIST, row.cells, row.red);
+    for (std::size_t i = rowsBefore; i < g_scan.rows.size(); ++i) {
+        DialogListAppend(kExplorer, IDC_VCP_LIST, g_scan.rows[i].cells, g_scan.rows[i].red);
     }
     return true;
 }
@@ -124,6 +124,13 @@ constexpr ModelessSpec kExplorerSpec{kExplorer,      IDD_VCP_EXPLORER, true, Ope
 }  // namespace
 
 void ShowVcpExplorer() {
-    if (!DialogIsOpen(kExplorer)) DialogOpenModeless(kWaitSpec);
+    if (DialogIsOpen(kExplorer)) {
+        DialogOpenModeless(kExplorerSpec);
+        return;
+    }
+    // Taken before any window opens: a window that takes the focus may have the key states
+    // read afresh from the keyboard.
+    g_tryAll = KeyIsDown(kVirtualKeyControl) && KeyIsDown(kVirtualKeyShift);
+    DialogOpenModeless(kWaitSpec);
     DialogOpenModeless(kExplorerSpec);
 }

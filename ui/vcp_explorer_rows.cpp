@@ -5,22 +5,18 @@
 #include "log/event_log.h"
 #include "monitors/pending_requests.h"
 #include "monitors/visit.h"
+#include "platform/clock.h"
 #include "settings/texts.h"
 #include "vcp/vcp_code_table.h"
 #include "vcp/vcp_group.h"
 
 namespace {
 
+// One visit of the monitor reads codes for about this long: the message loop still turns
+// several times a second, and opening the monitor costs little beside the replies.
+constexpr std::uint32_t kStepMs = 100;
 // Continuous codes whose maximum reaches this are counters, not ranges.
 constexpr std::uint32_t kNoRangeFrom = 65535;
-
-bool ReadCode(std::int32_t monitor, std::uint8_t code, std::uint32_t& current, std::uint32_t& maximum) {
-    const std::wstring text = FormatWide(L"getVCP 0x%02X", code);
-    return VisitMonitor(monitor, [&](const PhysicalMonitor& physical) {
-        const bool ok = DdcGetVcpFeature(physical.handle, code, current, maximum);
-        return LogEvent(static_cast<std::uint32_t>(physical.handle), monitor, text.c_str(), ok, nullptr) != 0;
-    });
-}
 
 std::wstring Widened(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -46,6 +42,20 @@ bool HasRow(const VcpScan& scan, std::uint8_t code) {
     return std::any_of(scan.rows.begin(), scan.rows.end(), [&](const VcpExplorerRow& row) { return row.code == code; });
 }
 
+void SkipCodesWithRows(VcpScan& scan) {
+    while (scan.next < scan.plan.size() && HasRow(scan, scan.plan[scan.next].code)) ++scan.next;
+}
+
+void ReadNext(VcpScan& scan, const PhysicalMonitor& physical) {
+    const VcpScan::Item& item = scan.plan[scan.next++];
+    std::uint32_t current = 0, maximum = 0;
+    const bool ok = DdcGetVcpFeature(physical.handle, item.code, current, maximum);
+    const std::wstring text = FormatWide(L"getVCP 0x%02X", item.code);
+    if (LogEvent(static_cast<std::uint32_t>(physical.handle), scan.monitor, text.c_str(), ok, nullptr) == 0) return;
+    if (item.announced) g_vcpCodeTable[item.code].seen = 1;
+    scan.rows.push_back(MakeRow(item, current, maximum, scan.tryAll));
+}
+
 }  // namespace
 
 VcpScan VcpScanStart(std::int32_t monitor, const std::string& capabilities, bool tryAll) {
@@ -61,14 +71,18 @@ VcpScan VcpScanStart(std::int32_t monitor, const std::string& capabilities, bool
 }
 
 bool VcpScanStep(VcpScan& scan) {
-    while (scan.next < scan.plan.size() && HasRow(scan, scan.plan[scan.next].code)) ++scan.next;
+    SkipCodesWithRows(scan);
     if (scan.next == scan.plan.size()) return false;
-    const VcpScan::Item& item = scan.plan[scan.next++];
-    std::uint32_t current = 0, maximum = 0;
-    if (ReadCode(scan.monitor, item.code, current, maximum)) {
-        if (item.announced) g_vcpCodeTable[item.code].seen = 1;
-        scan.rows.push_back(MakeRow(item, current, maximum, scan.tryAll));
-    }
+    const std::size_t first = scan.next;
+    const std::uint32_t start = ClockTickCount();
+    VisitMonitor(scan.monitor, [&](const PhysicalMonitor& physical) {
+        do {
+            ReadNext(scan, physical);
+            SkipCodesWithRows(scan);
+        } while (scan.next < scan.plan.size() && ClockTickCount() - start < kStepMs);
+        return true;
+    });
+    if (scan.next == first) ++scan.next;  // the monitor is gone: this code cannot be read
     return true;
 }
 

@@ -32,7 +32,7 @@ struct VcpScan {
 // The announced codes of the monitor's capabilities string, then with tryAll every code
 // that can be read one by one.
 VcpScan VcpScanStart(std::int32_t monitor, const std::string& capabilities, bool tryAll);
-// Reads the next code over DDC/CI and adds its row when it answered; false once nothing is
-// left to read. A code that already has a row is not read again.
+// Reads the next codes over DDC/CI, for about a tenth of a second, and adds a row for each
+// that answered; false once nothing is left to read. A code that has a row is not read again.
 bool VcpScanStep(VcpScan& scan);
 void VcpScanStop(VcpScan& scan);

@@ -62,7 +62,7 @@ TEST_F(VcpExplorer, RowsAreTheCodesThatAnswer) {
 TEST_F(VcpExplorer, ClosingTheWaitWindowEndsTheRead) {
     FakeInputSetKeysDown({0x10, 0x11});
     ShowVcpExplorer();
-    for (int step = 0; step < 3; ++step) EXPECT_TRUE(FakeDialogWork(DialogWindow::VcpExplorer));
+    EXPECT_TRUE(FakeDialogWork(DialogWindow::VcpExplorer));  // 10 12 14: a tenth of a second
     EXPECT_TRUE(FakeDialogPress(DialogWindow::VcpWait, kDialogDismissed));
     EXPECT_FALSE(FakeDialogWork(DialogWindow::VcpExplorer));
     EXPECT_EQ(Count("GetVCPFeatureAndVCPFeatureReply"), 3);
