@@ -34,6 +34,13 @@ void DialogSetRichText(DialogWindow window, int controlId, std::span<const TextR
 bool DialogHasFocus(DialogWindow window, int controlId);
 void DialogSetEnabled(DialogWindow window, int controlId, bool enabled);
 
+struct ControlTip {
+    int controlId;
+    std::wstring text;
+};
+// Balloon tooltips over these controls, shown while the pointer rests on them; they go with the window.
+void DialogSetTips(DialogWindow window, std::span<const ControlTip> tips);
+
 // Report-view lists: each column takes the list's client width divided by its divisor.
 struct ListColumn {
     std::wstring header;

@@ -116,6 +116,26 @@ void DialogSetEnabled(DialogWindow window, int controlId, bool enabled) {
     if (const HWND control = Control(window, controlId)) EnableWindow(control, enabled);
 }
 
+void DialogSetTips(DialogWindow window, std::span<const ControlTip> tips) {
+    constexpr int kTipWidth = 800;
+    const HWND dialog = DialogHandle(window);
+    if (dialog == nullptr) return;
+    const HWND tip =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_BALLOON | TTS_NOPREFIX,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, nullptr, nullptr);
+    if (tip == nullptr) return;
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    for (const ControlTip& text : tips) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = dialog;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, text.controlId));
+        tool.lpszText = const_cast<wchar_t*>(text.text.c_str());
+        if (tool.uId != 0) SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
 void DialogListSetColumns(DialogWindow window, int controlId, std::span<const ListColumn> columns) {
     const HWND list = Control(window, controlId);
     if (list == nullptr) return;

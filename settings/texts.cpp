@@ -568,6 +568,13 @@ constexpr TextPair kTexts[] = {
     {TextId::VcpWriteNote, L"can also be used in command-line", L"kann auch in Befehlszeile verwandt werden"},
     {TextId::VcpCurrent, L"current\n", L"Aktuell\n"},
     {TextId::VcpMaximum, L"maximum\n", L"Maximal\n"},
+    {TextId::VcpTipList, L"Click VCP-code-line to write VCP-code-value",
+     L"VCP-code-Zeile anklicken, um einen Wert zu schreiben"},
+    {TextId::VcpTipFields,
+     L"Select monitor and read VCP-codes defined in capability string,\ntry all VCP-codes by selecting monitor with "
+     L"ctrl + shift pressed (not recommended)",
+     L"Monitor wählen und die im capability string genannten VCP-codes lesen,\nalle VCP-codes versuchen: Monitor mit "
+     L"gedrückten Strg + Umschalt wählen (nicht empfohlen)"},
 };
 
 constexpr bool EveryIdInItsRow() {

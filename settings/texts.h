@@ -85,6 +85,8 @@ enum class TextId {
     VcpWriteNote,
     VcpCurrent,
     VcpMaximum,
+    VcpTipList,
+    VcpTipFields,
     Count
 };
 

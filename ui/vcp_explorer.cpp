@@ -1,5 +1,7 @@
 #include "ui/vcp_explorer.h"
 
+#include <algorithm>
+
 #include "commands/target.h"
 #include "monitors/capabilities.h"
 #include "monitors/monitor_list.h"
@@ -40,7 +42,7 @@ std::wstring ComboLine(const MonitorEntry& entry) {
     return line;
 }
 
-void ShowCapabilities(MonitorEntry& entry) {
+void ShowCapabilities(const MonitorEntry& entry) {
     std::wstring text = entry.capabilities.empty() ? UiText(TextId::VcpNoCapabilities) : CapsToWide(entry.capabilities);
     text.resize(std::min(text.size(), kCapabilitiesMaxChars));
     const TextRun runs[] = {{text + UiText(TextId::VcpCapabilitiesNote), false}};
@@ -80,6 +82,12 @@ void OpenExplorer() {
         {UiText(TextId::VcpColumnPossible), 2.9, false},
     };
     DialogListSetColumns(kExplorer, IDC_VCP_LIST, columns);
+    const std::wstring fieldsTip = UiText(TextId::VcpTipFields);
+    const ControlTip tips[] = {{IDC_VCP_MONITOR, fieldsTip},
+                               {IDC_VCP_WARNING, fieldsTip},
+                               {IDC_VCP_CAPABILITIES, fieldsTip},
+                               {IDC_VCP_LIST, UiText(TextId::VcpTipList)}};
+    DialogSetTips(kExplorer, tips);
     FillMonitorCombo();
     const auto monitor = static_cast<std::int32_t>(&entry - g_monitors.entries.data());
     g_scan = VcpScanStart(monitor, entry.capabilities, g_tryAll);

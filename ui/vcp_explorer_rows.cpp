@@ -23,7 +23,7 @@ std::wstring Widened(const std::string& text) { return {text.begin(), text.end()
 VcpExplorerRow MakeRow(const VcpScan::Item& item, std::uint32_t current, std::uint32_t maximum, bool tryAll) {
     const VcpCodeRow& code = VcpLookup(item.code);
     const bool readOnly = code.access == "RO";
-    VcpExplorerRow row{item.code, current, maximum, {}, code.seen == 0};
+    VcpExplorerRow row{item.code, {}, code.seen == 0};
     row.cells[0] = FormatWide(L"%02X", item.code);
     if (readOnly) row.cells[1] = UiText(TextId::VcpReadOnly);
     if (code.access == "WO") row.cells[1] = UiText(TextId::VcpWriteOnly);

@@ -10,7 +10,6 @@ inline constexpr int kVcpColumns = 6;
 
 struct VcpExplorerRow {
     std::uint8_t code = 0;
-    std::uint32_t current = 0, maximum = 0;
     // code, access, description, current, maximum, possible values
     std::array<std::wstring, kVcpColumns> cells;
     bool red = false;  // the monitor did not announce the code

@@ -107,6 +107,10 @@ void DialogSetEnabled(DialogWindow window, int controlId, bool enabled) {
     FakeDialog(window).enabled[controlId] = enabled;
 }
 
+void DialogSetTips(DialogWindow window, std::span<const ControlTip> tips) {
+    for (const ControlTip& tip : tips) FakeDialog(window).tips[tip.controlId] = tip.text;
+}
+
 void DialogListSetColumns(DialogWindow window, int controlId, std::span<const ListColumn> columns) {
     FakeDialog(window).columns[controlId].assign(columns.begin(), columns.end());
 }

@@ -28,6 +28,7 @@ struct FakeDialogState {
     std::map<int, std::vector<int>> tabStops;
     std::map<int, std::vector<TextRun>> richText;
     std::map<int, bool> enabled;  // absent: as the template has it
+    std::map<int, std::wstring> tips;
     std::map<int, std::vector<ListColumn>> columns;
     std::map<int, std::vector<FakeListRow>> lists;
     int focus = 0;

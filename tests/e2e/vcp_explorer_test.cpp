@@ -83,7 +83,9 @@ TEST(VcpExplorerE2e, ListsTheReadableAnnouncedCodesAndAStepButtonWrites) {
     EXPECT_EQ(writes, std::vector<std::string>{"SetVCPFeature m0 0x10=80"});
 
     PostMessageW(write, WM_CLOSE, 0, 0);
-    PostMessageW(explorer, WM_COMMAND, IDOK, 0);
+    PostMessageW(list, WM_KEYDOWN, VK_ESCAPE, 0);  // the main window's loop must hand Escape to the explorer
+    for (const DWORD start = GetTickCount(); IsWindow(explorer) && GetTickCount() - start < 5000;) Sleep(20);
+    EXPECT_FALSE(IsWindow(explorer));
     ASSERT_TRUE(QuitFirstInstance(sandbox, first));
     E2eRemoveProgramFiles();
 }
