@@ -71,6 +71,7 @@ void OpenExplorer() {
     if (ControlPanelIsVisible()) MainWindowPostCommand(kCommandHidePanel, 0);
     const TextRun warning[] = {{UiText(TextId::VcpWarning), true}};
     DialogSetRichText(kExplorer, IDC_VCP_WARNING, warning);
+    DialogSetText(kExplorer, IDOK, UiText(TextId::VcpClose));
     MonitorEntry& entry = TargetEntry();
     ShowCapabilities(entry);
     const ListColumn columns[] = {
