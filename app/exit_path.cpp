@@ -2,11 +2,12 @@
 
 #include <string>
 
-#include "app/later_subsystems.h"
 #include "app/monitor_memory.h"
 #include "app/restart_marker.h"
 #include "app/settings_saving.h"
 #include "app/startup_steps.h"
+#include "automation/dimming.h"
+#include "automation/program_triggers.h"
 #include "log/event_log.h"
 #include "monitors/brightness.h"
 #include "monitors/configuration_signature.h"
@@ -105,6 +106,10 @@ bool FinishExit(std::intptr_t kind, bool panelWasVisible) {
         }
         return false;
     }
+    // Values kept aside by a trigger or the dimming go back before the next start could take
+    // the changed ones for the user's: triggers first, as one may have started on a dimmed monitor.
+    EndFullScreenTriggers();
+    UndimForExit();
     if (kind != kExitWithoutSaving) SaveForExit();
     if (g_exit.restartRequested && !g_exit.sessionEnding) MarkHiddenRestart(g_exit.hiddenRestart);
     RemoveNotificationIcons();

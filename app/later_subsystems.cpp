@@ -4,9 +4,4 @@ void ShowSettingsDialog(std::int32_t) {}
 bool SettingsDialogIsOpen() { return false; }
 void CheckForUpdate(bool) {}
 void UninstallProgram() {}
-void ShowMonitorDialog(std::int32_t) {}
-void DimCheck() {}
-void RestoreOnShutdown() {}
-void EndFullScreenTriggers() {}
-void RunTimedCommandLines() {}
 void TransferAmbientBrightness() {}

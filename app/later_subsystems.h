@@ -7,9 +7,4 @@ void ShowSettingsDialog(std::int32_t page);          // settings dialog: opens o
 bool SettingsDialogIsOpen();                         // settings dialog
 void CheckForUpdate(bool interactive);               // update check
 void UninstallProgram();                             // uninstall
-void ShowMonitorDialog(std::int32_t row);            // monitor dialog (name, dimming, brightness code)
-void DimCheck();                                     // dimming after inactivity
-void RestoreOnShutdown();                            // dimming: undimmed values kept for the next start
-void EndFullScreenTriggers();                        // full-screen triggers: values put back
-void RunTimedCommandLines();                         // timed command lines
 void TransferAmbientBrightness();                    // ambient-sensor brightness transfer

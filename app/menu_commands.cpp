@@ -1,7 +1,5 @@
 #include "app/menu_commands.h"
 
-#include <cstdio>
-
 #include "app/control_panel_refresh.h"
 #include "app/later_subsystems.h"
 #include "app/restart.h"
@@ -12,8 +10,8 @@
 #include "platform/requests.h"
 #include "res/resource.h"
 #include "settings/settings.h"
-#include "settings/texts.h"
 #include "ui/display_rotation.h"
+#include "ui/monitor_dialog.h"
 #include "ui/vcp_explorer.h"
 
 namespace {
@@ -65,14 +63,4 @@ bool RunMenuCommand(std::uint32_t id, std::int32_t row) {
         default: return false;
     }
     return true;
-}
-
-std::wstring ListMenuNameEntry(std::int32_t row) {
-    if (row < 0 || row >= kMonitorCount) return {};
-    const std::wstring& display = g_monitors.entries[row].displayName;
-    const KnownMonitor* known = KnownMonitorOf(g_monitors.entries[row]);
-    const std::wstring& name = known != nullptr && !known->mname.empty() ? known->mname : display;
-    wchar_t text[256] = {};
-    std::swprintf(text, 256, UiText(TextId::ListMenuShownAs), display.c_str(), name.c_str());
-    return text;
 }

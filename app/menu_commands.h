@@ -1,13 +1,9 @@
 // The popup menus' commands that need no window of their own: what each id does.
 #pragma once
 #include <cstdint>
-#include <string>
 
 inline constexpr std::uint32_t kMenuEntryFirst = 20, kMenuEntryLast = 34;
 
 // row: the monitor list's row the list menu was opened for. False for an id that is not
 // one of these commands.
 bool RunMenuCommand(std::uint32_t id, std::int32_t row);
-
-// The list menu's first entry for the monitor at row: its display name and the user's name for it.
-std::wstring ListMenuNameEntry(std::int32_t row);

@@ -5,6 +5,8 @@
 #include "app/control_panel_refresh.h"
 #include "app/later_subsystems.h"
 #include "app/restart.h"
+#include "automation/dimming.h"
+#include "automation/timed_lines.h"
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"

@@ -1,15 +1,15 @@
 #include "app/startup_steps.h"
 
+#include "automation/timed_lines.h"
+#include "platform/clock.h"
 #include "platform/panel_window.h"
 #include "tray/icon_set.h"
 #include "ui/control_panel_presenter.h"
 
 void PrepareWmiStrings() {}
 void PrepareSettingsDialogTexts() {}
-void PrepareTimedAndWheelEntries() {}
+void PrepareTimedAndWheelEntries() { TimedLinesStart(ClockLocalTime()); }
 void PrepareUpdateWindowText() {}
-void LoadGpuLibraries() {}
-void FreeGpuLibraries() {}
 void PrepareControlPanel() { PanelArrange(); }
 void AttachLaptopPanelAndAudio() {}
 void CreateTooltipsAndIcons() {

@@ -12,10 +12,6 @@ void PrepareSettingsDialogTexts();
 void PrepareTimedAndWheelEntries();
 // The update window's template text with the running version.
 void PrepareUpdateWindowText();
-// nvapi.dll and atiadlxx.dll/atiadlxy.dll entry points; marks saturation control available.
-void LoadGpuLibraries();
-// ADL_Main_Control_Destroy when AMD control was initialised, then frees the AMD library.
-void FreeGpuLibraries();
 // The slider and value-field brushes, check boxes, captions, class icon of the standard
 // dialogs, slider ranges, popup menus and the monitor list view.
 void PrepareControlPanel();

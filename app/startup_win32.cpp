@@ -25,6 +25,7 @@
 #include "log/event_log.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_list_win32.h"
+#include "monitors/saturation.h"
 #include "platform/main_window.h"
 #include "platform/main_window_handle_win32.h"
 #include "platform/optional_api.h"

@@ -1,10 +1,10 @@
 #include "app/timer_table.h"
 
 #include "app/exit_path.h"
-#include "app/later_subsystems.h"
 #include "app/main_window_work.h"
 #include "app/periodic_work.h"
 #include "app/restart.h"
+#include "automation/program_triggers.h"
 #include "commands/vcp_message_box.h"
 #include "hooks/handover.h"
 #include "hooks/key_hook.h"
@@ -39,7 +39,7 @@ void CheckConfigurationForSystemEvent() {
 constexpr MainWindowTimer kTimers[] = {
     {kTimerInputRepeat, 200, false, InputRepeatTick},
     {kTimerHalfSecond, 500, false, HalfSecondWork},
-    {kTimerFullScreen, 1000, false, nullptr},
+    {kTimerFullScreen, 1000, false, CheckProgramTriggers},
     {kTimerHiddenIconCheck, 5000, false, HiddenIconCheckTick},
     {kTimerTenSeconds, 10000, false, TenSecondWork},
     {kTimerUpdateCheck, 12000, true, AutomaticUpdateCheck},

@@ -41,6 +41,7 @@
 #include "ui/control_panel_presenter.h"
 #include "ui/control_panel_tips.h"
 #include "ui/help_window.h"
+#include "ui/monitor_dialog.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ void OpenListMenu(HWND window, std::int32_t row) {
     HMENU menu = LoadMenuFor(IDM_LIST_EN, IDM_LIST_DE);
     if (menu == nullptr) return;
     HMENU popup = GetSubMenu(menu, 0);
-    const std::wstring name = ListMenuNameEntry(row);
+    const std::wstring name = MonitorShownAs(row);
     ModifyMenuW(popup, IDM_LIST_MONITOR_NAME, MF_BYCOMMAND | MF_STRING, IDM_LIST_MONITOR_NAME, name.c_str());
     if (const KnownMonitor* known = KnownMonitorOf(g_monitors.entries[row])) {
         CheckMenuItem(popup, IDM_DIM_MONITOR, MF_BYCOMMAND | (known->Dim != 0 ? MF_CHECKED : MF_UNCHECKED));

@@ -106,6 +106,7 @@ WriteOutcome WriteColourStep(ColourKind kind, std::int32_t index, const Physical
     const auto value = static_cast<std::int32_t>(requested);
     const KindInfo& info = InfoOf(kind);
     if (!g_settings.rereadvalues && value == CurrentValue(entry, kind)) return {true, false};
+    bool changed = true;
     if (IsGain(kind)) {
         const GainFields gain = GainOf(entry, kind);
         const std::int32_t raw = ScaledToRaw(value, *gain.minimum, *gain.maximum, 255);
@@ -130,12 +131,13 @@ WriteOutcome WriteColourStep(ColourKind kind, std::int32_t index, const Physical
     } else {
         const SaturationInfo& saturation = entry.saturationInfo;
         const std::int32_t raw = ScaledToRaw(value, saturation.minimum, saturation.maximum, 100);
-        LogEvent(LogId(monitor), index, info.setText, WriteSaturation(entry, raw), nullptr);
-        // The shown value follows the request even when the driver refused it.
-        entry.saturationInfo.current = value;
+        changed = LogEvent(LogId(monitor), index, info.setText, WriteSaturation(entry, index, raw), nullptr) != 0;
+        // A refused value is never shown: the driver still holds the last one it accepted. Its
+        // answer is final, so the write is not tried again either.
+        if (changed) entry.saturationInfo.current = value;
     }
     LogEvent(LogId(monitor), index, info.newText, kLogNoOutcome, std::to_wstring(CurrentValue(entry, kind)).c_str());
-    return {true, true};
+    return {true, changed};
 }
 
 // True when the entry now holds a newly written value.

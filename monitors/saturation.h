@@ -1,13 +1,19 @@
-// Colour saturation (digital vibrance) kept by the graphics driver, per display.
-// The vendor libraries are not loaded yet: both calls report failure.
+// Colour saturation (digital vibrance) kept by the graphics driver, per display, through
+// NVIDIA's or AMD's library; NVIDIA is asked first.
 #pragma once
 #include <cstdint>
 #include <string>
 
 struct MonitorEntry;
 
+// Start-up: resolves both libraries' entries and initialises those complete enough to use.
+void LoadGpuLibraries();
+// Exit: ends AMD control when it was started, then frees the AMD library.
+void FreeGpuLibraries();
+
 // Fills entry.saturationInfo (raw values) and gpuAdapterName for the display named
-// displayName ("\\.\DISPLAYn", 8-bit). On failure the entry is left untouched.
+// displayName ("\\.\DISPLAYn", 8-bit). False when no saturation was read.
 bool ReadSaturation(MonitorEntry& entry, const std::string& displayName);
-// Limits raw to the entry's saturation range, stores it as current and hands it to the driver.
-bool WriteSaturation(MonitorEntry& entry, std::int32_t raw);
+// Hands raw, limited to the entry's saturation range, to the driver of the entry's display.
+// Logs under monitorIndex. The entry is not changed: the caller keeps what the driver accepted.
+bool WriteSaturation(const MonitorEntry& entry, std::int32_t monitorIndex, std::int32_t raw);

@@ -7,7 +7,7 @@
 #include <string>
 
 enum class DialogWindow : int {
-    ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand,
+    ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Monitor,
     VcpExplorer, VcpWrite, VcpWait,
     Count
 };
@@ -23,6 +23,8 @@ void DialogSetSlider(DialogWindow window, int controlId, std::int32_t position);
 void DialogSetText(DialogWindow window, int controlId, const std::wstring& text);
 std::wstring DialogText(DialogWindow window, int controlId);
 void DialogSetVisible(DialogWindow window, int controlId, bool visible);
+void DialogSetEnabled(DialogWindow window, int controlId, bool enabled);
+void DialogSetCaption(DialogWindow window, const std::wstring& caption);
 void DialogSetChecked(DialogWindow window, int controlId, bool checked);
 bool DialogIsChecked(DialogWindow window, int controlId);
 void DialogComboClear(DialogWindow window, int controlId);
@@ -32,7 +34,6 @@ void DialogComboSelect(DialogWindow window, int controlId, const std::wstring& t
 void DialogSetTabStops(DialogWindow window, int controlId, std::span<const int> dialogUnits);
 void DialogSetRichText(DialogWindow window, int controlId, std::span<const TextRun> runs);
 bool DialogHasFocus(DialogWindow window, int controlId);
-void DialogSetEnabled(DialogWindow window, int controlId, bool enabled);
 
 struct ControlTip {
     int controlId;

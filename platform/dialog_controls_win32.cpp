@@ -53,6 +53,14 @@ void DialogSetVisible(DialogWindow window, int controlId, bool visible) {
     if (const HWND control = Control(window, controlId)) ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
 }
 
+void DialogSetEnabled(DialogWindow window, int controlId, bool enabled) {
+    if (const HWND control = Control(window, controlId)) EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+void DialogSetCaption(DialogWindow window, const std::wstring& caption) {
+    if (const HWND dialog = DialogHandle(window)) SetWindowTextW(dialog, caption.c_str());
+}
+
 void DialogSetChecked(DialogWindow window, int controlId, bool checked) {
     Send(window, controlId, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
@@ -110,10 +118,6 @@ void DialogSetRichText(DialogWindow window, int controlId, std::span<const TextR
 bool DialogHasFocus(DialogWindow window, int controlId) {
     const HWND control = Control(window, controlId);
     return control != nullptr && GetFocus() == control;
-}
-
-void DialogSetEnabled(DialogWindow window, int controlId, bool enabled) {
-    if (const HWND control = Control(window, controlId)) EnableWindow(control, enabled);
 }
 
 void DialogSetTips(DialogWindow window, std::span<const ControlTip> tips) {

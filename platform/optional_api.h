@@ -10,6 +10,8 @@
 #include <commctrl.h>
 #include <restartmanager.h>
 
+#include "platform/gpu_api.h"
+
 struct IMalloc;
 
 // rstrtmgr.dll: only when an older version is to be ended.
@@ -48,3 +50,30 @@ WTSRegisterSessionNotificationFn OptionalWTSRegisterSessionNotification();
 // riched20.dll: RichEdit 2.0 for the help and information windows, loaded when the first of
 // them opens. False when the DLL is missing.
 bool OptionalLoadRichEdit();
+
+// nvapi.dll, present with NVIDIA's driver: every entry comes by interface id through its one
+// export nvapi_QueryInterface, asked for in the order of kNvapiInterfaceIds. Stays loaded.
+struct NvapiApi {
+    NvInitializeFn initialize = nullptr;
+    NvGetDvcInfoExFn getDvcInfoEx = nullptr;
+    NvSetDvcLevelExFn setDvcLevelEx = nullptr;
+    NvEnumDisplayHandleFn enumDisplayHandle = nullptr;
+    NvGetAssociatedDisplayHandleFn getAssociatedDisplayHandle = nullptr;
+    NvGetDisplayDriverVersionFn getDisplayDriverVersion = nullptr;
+};
+const NvapiApi& OptionalNvapi();
+
+// atiadlxx.dll, or atiadlxy.dll where only that one is installed: AMD's driver library.
+struct AdlApi {
+    AdlMainControlCreateFn create = nullptr;
+    AdlMainControlDestroyFn destroy = nullptr;
+    AdlAdapterCountFn adapterCount = nullptr;
+    AdlAdapterInfoFn adapterInfo = nullptr;
+    AdlDisplayInfoFn displayInfo = nullptr;
+    AdlColourCapsFn colourCaps = nullptr;
+    AdlColourGetFn colourGet = nullptr;
+    AdlColourSetFn colourSet = nullptr;
+};
+const AdlApi& OptionalAdl();
+// Frees the AMD library at exit; OptionalAdl() answers with null pointers afterwards.
+void OptionalAdlFree();

@@ -154,6 +154,20 @@ inline constexpr std::uint32_t kTimerShowHelp = 96;
 inline constexpr std::uint32_t kTimerShowHiddenIcons = 98;
 #endif
 
+// Monitor dialog: the monitor's name, dimming after inactivity, brightness through code 0x6B.
+#define IDD_MONITOR_EN 117
+#define IDD_MONITOR_DE 118
+#define IDC_MONITOR_BRIGHTNESS 1073
+#define IDC_MONITOR_NAME 1316
+#define IDC_MONITOR_NAME_GROUP 1317
+#define IDC_MONITOR_DIM 1321
+#define IDC_MONITOR_DIM_GROUP 1322
+#define IDC_MONITOR_DIM_PERIOD 1323
+#define IDC_MONITOR_USE_6B 1366
+#ifndef RC_INVOKED
+inline constexpr std::uint32_t kTimerShowMonitor = 95;
+#endif
+
 // VCP explorer: the wait window, the explorer and its write dialog
 #define IDD_VCP_EXPLORER 121
 #define IDD_VCP_WRITE 122

@@ -6,7 +6,8 @@
 # program is ended.
 #   bash scripts/run.sh [command line for Lumistrand]
 # LUMISTRAND_SIM_CONFIG may name a simulator configuration (docs/simulator.md); the
-# simulator's transaction log goes to build/run/sim-log.txt.
+# simulator's transaction log goes to build/run/sim-log.txt. When it declares a graphics card
+# (a gpu line) the simulated nvapi.dll and atiadlxx.dll are put next to the program, else removed.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${LUMISTRAND_BUILD:-$root/build}
@@ -22,6 +23,14 @@ else
     echo "run: no simulated dxva2.dll target; Wine's own dxva2 answers" >&2
 fi
 
+gpu_libraries=(nvapi.dll atiadlxx.dll)
+if [ -n "${LUMISTRAND_SIM_CONFIG:-}" ] && grep -qE '^[[:space:]]*gpu[[:space:]]' "$LUMISTRAND_SIM_CONFIG"; then
+    cmake --build "$build/windows" -j"$jobs" --target nvapi_sim atiadlxx_sim
+    for library in "${gpu_libraries[@]}"; do cp "$build/windows/gpu-sim/$library" "$build/windows/bin/"; done
+fi
+# Left in bin they would give every later test run a graphics card.
+remove_gpu_libraries() { for library in "${gpu_libraries[@]}"; do rm -f "$build/windows/bin/$library"; done; }
+
 run_dir="$build/run"
 mkdir -p "$run_dir"
 screenshot=$(realpath -m "${LUMISTRAND_SCREENSHOT:-$run_dir/screenshot.png}")
@@ -35,8 +44,10 @@ cd "$build/windows/bin"
 
 if [ -z "${LUMISTRAND_XVFB_PID:-}" ]; then
     echo "run: Lumistrand runs on $DISPLAY; end it from its menu"
-    wine Lumistrand.exe "$@"
-    exit $?
+    code=0
+    wine Lumistrand.exe "$@" || code=$?
+    remove_gpu_libraries
+    exit $code
 fi
 
 wine Lumistrand.exe "$@" &
@@ -52,3 +63,4 @@ if ! kill -0 "$program" 2>/dev/null; then
 fi
 wine_env_stop
 wait "$program" 2>/dev/null || true
+remove_gpu_libraries

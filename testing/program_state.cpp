@@ -5,6 +5,8 @@
 #include "app/periodic_work.h"
 #include "app/start_facts.h"
 #include "app/system_events.h"
+#include "automation/program_triggers.h"
+#include "automation/timed_lines.h"
 #include "commands/interpreter.h"
 #include "hooks/handover.h"
 #include "hooks/key_hook.h"
@@ -14,6 +16,7 @@
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "monitors/pending_requests.h"
+#include "monitors/saturation.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "settings/ui_language.h"
@@ -36,6 +39,7 @@ void ResetProgramState() {
     for (std::int32_t index = 0; index < kLoggedMonitors; ++index) LogSetMonitorName(index, {});
     InterpreterReset();
     ClearPreparedVcpMessage();
+    FreeGpuLibraries();
     BrightnessHoldBalloons(false);
     IconSetReset();
     HiddenIconCheckReset();
@@ -43,5 +47,7 @@ void ResetProgramState() {
     HookHandoverReset();
     KeyHookReset();
     MouseHookReset();
+    ProgramTriggersReset();
+    TimedLinesReset();
     ResetSystemStandIns();
 }

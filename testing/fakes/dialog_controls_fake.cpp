@@ -71,6 +71,12 @@ void DialogSetVisible(DialogWindow window, int controlId, bool visible) {
     FakeDialog(window).visible[controlId] = visible;
 }
 
+void DialogSetEnabled(DialogWindow window, int controlId, bool enabled) {
+    FakeDialog(window).enabled[controlId] = enabled;
+}
+
+void DialogSetCaption(DialogWindow window, const std::wstring& caption) { FakeDialog(window).caption = caption; }
+
 void DialogSetChecked(DialogWindow window, int controlId, bool checked) {
     FakeDialog(window).checked[controlId] = checked;
 }
@@ -102,10 +108,6 @@ void DialogSetRichText(DialogWindow window, int controlId, std::span<const TextR
 }
 
 bool DialogHasFocus(DialogWindow window, int controlId) { return FakeDialog(window).focus == controlId; }
-
-void DialogSetEnabled(DialogWindow window, int controlId, bool enabled) {
-    FakeDialog(window).enabled[controlId] = enabled;
-}
 
 void DialogSetTips(DialogWindow window, std::span<const ControlTip> tips) {
     for (const ControlTip& tip : tips) FakeDialog(window).tips[tip.controlId] = tip.text;

@@ -23,11 +23,12 @@ struct FakeDialogState {
     std::map<int, std::int32_t> sliders;
     std::map<int, std::wstring> texts;
     std::map<int, bool> visible;
+    std::map<int, bool> enabled;
+    std::wstring caption;
     std::map<int, bool> checked;
     std::map<int, FakeCombo> combos;
     std::map<int, std::vector<int>> tabStops;
     std::map<int, std::vector<TextRun>> richText;
-    std::map<int, bool> enabled;  // absent: as the template has it
     std::map<int, std::wstring> tips;
     std::map<int, std::vector<ListColumn>> columns;
     std::map<int, std::vector<FakeListRow>> lists;

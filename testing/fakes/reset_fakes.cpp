@@ -2,6 +2,8 @@
 #include "testing/fakes/control_panel_fake.h"
 #include "testing/fakes/dialog_controls_fake.h"
 #include "testing/fakes/display_config_fake.h"
+#include "testing/fakes/foreground_fake.h"
+#include "testing/fakes/gpu_fake.h"
 #include "testing/fakes/icon_image_fake.h"
 #include "testing/fakes/input_fake.h"
 #include "testing/fakes/instance_fake.h"
@@ -21,6 +23,8 @@ void ResetSystemStandIns() {
     FakeControlPanelReset();
     FakeDialogsReset();
     FakeDisplayConfigReset();
+    FakeForegroundReset();
+    FakeGpuReset();
     FakeIconImageReset();
     FakeInputReset();
     FakeInstanceReset();

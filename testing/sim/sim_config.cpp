@@ -98,7 +98,7 @@ bool IsAscii(const std::string& text) {
 
 class Parser {
 public:
-    explicit Parser(SimConfig& config) : config_(config) {}
+    Parser(SimConfig& config, SimGpuConfig& gpu) : config_(config), gpu_(gpu) {}
 
     // Returns an empty string when the line is good, else the reason.
     std::string Line(const std::string& keyword, const std::string& rest) {
@@ -109,7 +109,9 @@ public:
         if (keyword == "capabilities") return Capabilities(rest);
         if (keyword == "vcp") return Vcp(words);
         if (keyword == "saved") return Saved(words);
-        if (keyword == "fail") return Fail(words);
+        if (keyword == "fail") return Fail(words, config_.failures);
+        if (keyword == "gpu") return Gpu(words);
+        if (keyword == "gpufail") return Fail(words, gpu_.failures);
         if (keyword == "failrate") return FailRate(words);
         return "unknown keyword \"" + keyword + "\"";
     }
@@ -234,7 +236,7 @@ private:
         return {};
     }
 
-    std::string Fail(const std::vector<std::string>& w) {
+    std::string Fail(const std::vector<std::string>& w, std::vector<SimFailureRule>& rules) {
         SimFailureRule rule;
         if (w.size() < 2) {
             return "expected: fail <operation|*> <count|always> [display=<n>] [monitor=<n>]";
@@ -253,7 +255,29 @@ private:
                 return "unknown fail option \"" + w[i] + "\"";
             }
         }
-        config_.failures.push_back(rule);
+        rules.push_back(rule);
+        return {};
+    }
+
+    std::string Gpu(const std::vector<std::string>& w) {
+        SimGpuDisplay display;
+        const bool vendorKnown = !w.empty() && (w[0] == "nvidia" || w[0] == "amd");
+        if (w.size() < 8 || !vendorKnown || !ParseSigned(w[2], display.current) || !ParseSigned(w[3], display.minimum) ||
+            !ParseSigned(w[4], display.maximum) || !ParseSigned(w[5], display.defaultValue)) {
+            return "expected: gpu nvidia|amd <device name> <current> <minimum> <maximum> <default> <driver version> "
+                   "<adapter name>";
+        }
+        if (display.minimum > display.maximum || display.current < display.minimum || display.current > display.maximum) {
+            return "saturation outside minimum..maximum";
+        }
+        if (!IsAscii(w[1]) || !IsAscii(w[6])) {
+            return "device name and driver version must be ASCII";
+        }
+        display.vendor = w[0] == "nvidia" ? SimGpuVendor::Nvidia : SimGpuVendor::Amd;
+        display.deviceName = w[1];
+        display.driverVersion = w[6];
+        for (std::size_t i = 7; i < w.size(); ++i) display.adapterName += (i > 7 ? " " : "") + w[i];
+        gpu_.displays.push_back(display);
         return {};
     }
 
@@ -266,6 +290,7 @@ private:
     }
 
     SimConfig& config_;
+    SimGpuConfig& gpu_;
 };
 
 std::string Narrow(const std::wstring& text) {
@@ -278,9 +303,10 @@ std::string Narrow(const std::wstring& text) {
 
 }  // namespace
 
-bool SimParseConfig(const std::string& text, SimConfig& config, std::string& error) {
+bool SimParseConfig(const std::string& text, SimConfig& config, std::string& error, SimGpuConfig* gpu) {
     SimConfig parsed;
-    Parser parser(parsed);
+    SimGpuConfig parsedGpu;
+    Parser parser(parsed, parsedGpu);
     std::istringstream in(text);
     int number = 0;
     for (std::string raw; std::getline(in, raw);) {
@@ -305,6 +331,7 @@ bool SimParseConfig(const std::string& text, SimConfig& config, std::string& err
         }
     }
     config = parsed;
+    if (gpu) *gpu = parsedGpu;
     return true;
 }
 

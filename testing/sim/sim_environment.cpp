@@ -69,6 +69,20 @@ bool SimLoadFiles(const std::filesystem::path& configPath, const std::filesystem
     return ok;
 }
 
+bool SimGpuLoadFile(const std::filesystem::path& configPath, std::string& error) {
+    SimConfig monitors;
+    SimGpuConfig gpu;
+    std::string text;
+    bool ok = configPath.empty() || ReadFile(configPath, text);
+    if (!ok) error = configPath.string() + ": cannot be read";
+    if (ok && !SimParseConfig(text, monitors, error, &gpu)) {
+        error = configPath.string() + ": " + error;
+        ok = false;
+    }
+    SimGpuLoad(ok ? gpu : SimGpuConfig{});
+    return ok;
+}
+
 bool SimSaveState(const std::filesystem::path& statePath) {
     std::filesystem::path temporary = statePath;
     temporary += ".new";

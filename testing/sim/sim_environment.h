@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "testing/sim/gpu_sim.h"
 #include "testing/sim/sim_model.h"
 
 // The configured display for a system display: the one with the same device name, else
@@ -16,6 +17,9 @@ std::int32_t SimDisplayForDevice(const SimConfig& config, const std::wstring& de
 // On failure error says which file and line, and the model has no displays at all.
 bool SimLoadFiles(const std::filesystem::path& configPath, const std::filesystem::path& statePath,
                   std::string& error);
+// The gpu lines of the configuration file into the GPU model; none when configPath is empty.
+// On failure error says which file and line, and the model has no displays.
+bool SimGpuLoadFile(const std::filesystem::path& configPath, std::string& error);
 // Writes the whole current state so that a crash mid-write never leaves half a file.
 bool SimSaveState(const std::filesystem::path& statePath);
 // One line per call, the file opened and closed each time so that processes can share it.

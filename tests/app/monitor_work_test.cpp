@@ -8,6 +8,10 @@
 #include "app/main_window_work.h"
 #include "app/monitor_memory.h"
 #include "app/timer_table.h"
+#include "automation/dimming.h"
+#include "automation/program_triggers.h"
+#include "automation/timed_lines.h"
+#include "hooks/handover.h"
 #include "monitors/brightness.h"
 #include "monitors/configuration_signature.h"
 #include "monitors/discovery.h"
@@ -20,6 +24,8 @@
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/display_config_fake.h"
+#include "testing/fakes/foreground_fake.h"
+#include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
 #include "testing/fakes/shell_fake.h"
@@ -157,6 +163,41 @@ TEST_F(MonitorWorkTest, ChangedMonitorsRestartHiddenUnlessTheUserOrAQuietExitEnd
     SimClearTransactions();
     CompareMonitorConfiguration(false);
     EXPECT_TRUE(SimTransactions().empty()) << "the second change is not compared";
+}
+
+// What a trigger or the dimming kept aside is back in the monitors, and so in the saved
+// settings, once the program ends; a trigger's values go to no other monitor when its own is
+// gone. A timed line waits while the trigger is active.
+TEST_F(MonitorWorkTest, AnExitPutsBackWhatTriggersAndDimmingKeptAside) {
+    for (const bool unplugged : {false, true}) {
+        SetUp();
+        Known(1).Dim = unplugged ? 0 : 1;
+        Known(1).DimPeriod = 1;
+        Known(1).DimBrightness = 10;
+        for (const std::uint32_t idle : {60001u, 500u, 60001u}) {
+            if (idle == 500) NoteInput(ClockTickCount());
+            FakeClockAdvance(idle);
+            DimCheck();
+            EXPECT_EQ(Sim(1, kBrightness), unplugged || idle == 500 ? 60u : 10u);
+        }
+        g_settings.fullScreen[0] = {L"C:\\game.exe", L"b 20"};
+        g_settings.timed[0] = {0, 0, L"c 30", true};
+        FakeForegroundSet({1, true, L"D:\\game.exe", L"", {0, 0, 1920, 1080}, {0, 0, 1920, 1080}, L"\\\\.\\DISPLAY1"});
+        CheckProgramTriggers();
+        RunTimedCommandLines();
+        EXPECT_EQ(FakeInstanceSentLines().size(), 1u) << "the trigger's line only";
+        SetBrightness(20);  // what that line does
+        if (unplugged) SimCurrent().displays.erase(SimCurrent().displays.begin());
+        EXPECT_TRUE(FinishExit(kExitUser, false));
+        RunTimedCommandLines();
+        EXPECT_EQ(FakeInstanceSentLines().size(), 2u);
+        const std::int32_t benq = unplugged ? 0 : 1;
+        EXPECT_EQ(Sim(benq, kBrightness), 60u) << unplugged;
+        EXPECT_EQ(Sim(0, kBrightness), unplugged ? 60u : 75u);
+        if (!unplugged) {
+            EXPECT_EQ(Known(1).MonitorBrightness, 60);
+        }
+    }
 }
 
 TEST_F(MonitorWorkTest, ACheckBoxClickTogglesPowerOnlyWhenSafetyAllowsIt) {

@@ -52,8 +52,6 @@ TEST_F(CommandTest, ColourValuesWriteTheMonitorsRawRangeAndShowWhatItHolds) {
          },
          1, ColourKind::Speaker, 40, {Speaker(0, 40), Speaker(1, 40)},
          [](std::uint64_t) { return g_monitors.selectedMonitor == 1; }},
-        {"saturation follows the request without a graphics library", nullptr, 0, ColourKind::Saturation, 40, {},
-         [](std::uint64_t) { return Entry(0).saturationInfo.current == 40 && FakeSliderPosition(kSliderSaturation) == 60; }},
         {"an eleventh monitor, chosen by its display, has no entry to write through",
          [] {
              SimConfig config = SimCurrent();

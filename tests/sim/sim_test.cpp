@@ -41,6 +41,8 @@ TEST(SimConfig, ReadsEveryKindOfLineAndRejectsBadOnesWithTheirNumber) {
         {"\n# fine\ndisplay X 0 0 10 10\nvcp 10 1 2", "line 4: vcp before any monitor"},
         {std::string(kDisplay) + "vcp 10 1 2 min=3", "line 3: minimum above maximum"},
         {"display X 0 0 10 10", "display X has no monitor"},
+        {"gpu intel \\\\.\\DISPLAY1 0 0 10 0 1 HD", "line 1: expected: gpu nvidia|amd"},
+        {"gpu amd X 11 0 10 0 1 Radeon", "line 1: saturation outside minimum..maximum"},
     };
     for (const auto& [line, message] : bad) {
         SimConfig kept = SimDefaultConfig();

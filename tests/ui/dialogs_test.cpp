@@ -4,6 +4,7 @@
 
 #include "app/timer_table.h"
 #include "monitors/discovery.h"
+#include "monitors/monitor_table.h"
 #include "platform/main_window.h"
 #include "res/resource.h"
 #include "settings/settings.h"
@@ -11,12 +12,14 @@
 #include "testing/fakes/dialog_controls_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/overflow_tray_fake.h"
+#include "testing/fakes/requests_fake.h"
 #include "testing/fakes/settings_file_fake.h"
 #include "testing/fakes/shell_fake.h"
 #include "testing/program_state.h"
 #include "tray/icon_set.h"
 #include "ui/full_screen_command.h"
 #include "ui/help_window.h"
+#include "ui/monitor_dialog.h"
 #include "ui/power_off_information.h"
 
 namespace {
@@ -99,6 +102,40 @@ TEST(FullScreenCommand, OkWithFocusStoresTheLineAndDeleteRemovesTheRow) {
         EXPECT_EQ(g_settings.fullScreen[1].app, c.row1App) << c.focus;
         EXPECT_EQ(g_settings.fullScreen[1].commandLine, c.row1Line) << c.focus;
         EXPECT_EQ(g_settings.fullScreen[2].app, c.row2App) << c.focus;
+    }
+}
+
+// A name of one character keeps the name in use; the period stops at a day, shown so.
+TEST(MonitorDialog, OkStoresTheLimitedValuesAndANewCodeRestarts) {
+    const struct {
+        const wchar_t *typedName, *typedPeriod, *oldName, *name, *shownPeriod;
+        bool tick6B;
+    } cases[] = {
+        {L"A", L"2000", L"Left", L"Left", L"1440", false},
+        {L"x", L"0", L"", L"DELL U2415", L"1", true},
+        {L"My Screen", L"30", L"", L"MyScreen", L"30", false},
+    };
+    for (const auto& c : cases) {
+        ResetProgramState();
+        g_monitors.entries[0].displayName = L"DELL U2415";
+        g_monitors.entries[0].deviceUid = g_settings.known[0].mUID = L"DEL&UID1";
+        g_settings.known[0].mname = c.oldName;
+        PlayUser(DialogWindow::Monitor, {IDOK}, [&] {
+            FakeDialogState& dialog = FakeDialog(DialogWindow::Monitor);
+            EXPECT_EQ(dialog.caption, L"DELL U2415");
+            dialog.texts[IDC_MONITOR_NAME] = c.typedName;
+            dialog.texts[IDC_MONITOR_DIM_PERIOD] = c.typedPeriod;
+            dialog.texts[IDC_MONITOR_BRIGHTNESS] = L"150";
+            dialog.checked[IDC_MONITOR_USE_6B] = c.tick6B;
+            dialog.focus = IDOK;
+        });
+        ShowMonitorDialog(0);
+        const KnownMonitor& known = g_settings.known[0];
+        EXPECT_EQ(known.mname, c.name);
+        EXPECT_EQ(std::to_wstring(known.DimPeriod), c.shownPeriod);
+        EXPECT_EQ(known.DimBrightness, 100);
+        EXPECT_EQ(FakeDialog(DialogWindow::Monitor).texts[IDC_MONITOR_DIM_PERIOD], c.shownPeriod);
+        EXPECT_EQ(FakeRestartRequests(), c.tick6B ? 1u : 0u);
     }
 }
 

@@ -75,6 +75,11 @@ const auto* const g_dismisser = ::testing::AddGlobalTestEnvironment(new DialogDi
 TEST(SmallDialogs, ControlsAreBoundAndValuesRoundTrip) {
     const std::vector<std::pair<int, Part>> fullScreen = {
         {IDC_FULL_SCREEN_APP, kText}, {IDC_FULL_SCREEN_LINE, kText}, {IDOK, kButton}, {IDCANCEL, kButton}};
+    const std::vector<std::pair<int, Part>> monitor = {
+        {IDC_MONITOR_NAME_GROUP, kText}, {IDC_MONITOR_NAME, kText},       {IDC_MONITOR_DIM_GROUP, kText},
+        {IDC_MONITOR_DIM, kCheck},       {IDC_MONITOR_BRIGHTNESS, kText}, {IDC_MONITOR_DIM_PERIOD, kText},
+        {IDC_MONITOR_USE_6B, kCheck},    {IDOK, kButton},                 {IDCANCEL, kButton},
+        {-1, kButton}};  // the labels
     const Row rows[] = {
         {DialogWindow::Help, IDD_HELP, {{IDC_RICH_TEXT, kRichText}, {IDC_HOMEPAGE, kButton}, {IDOK, kButton}}, kPostClose,
          kDialogDismissed},
@@ -85,6 +90,8 @@ TEST(SmallDialogs, ControlsAreBoundAndValuesRoundTrip) {
          IDCANCEL},
         {DialogWindow::FullScreenCommand, IDD_FULL_SCREEN_EN, fullScreen, kEscape, kDialogDismissed},
         {DialogWindow::FullScreenCommand, IDD_FULL_SCREEN_DE, fullScreen, kClickCancel, IDCANCEL},
+        {DialogWindow::Monitor, IDD_MONITOR_EN, monitor, kPostClose, kDialogDismissed},
+        {DialogWindow::Monitor, IDD_MONITOR_DE, monitor, kClickCancel, IDCANCEL},
         {DialogWindow::VcpWait, IDD_VCP_WAIT, {{IDC_VCP_WAIT_TEXT, kText}, {IDOK, kButton}}, kPostClose, kDialogDismissed},
         {DialogWindow::VcpExplorer, IDD_VCP_EXPLORER,
          {{IDC_VCP_WARNING, kRichText}, {IDC_VCP_MONITOR, kButton}, {IDC_VCP_CAPABILITIES, kRichText},
