@@ -2,6 +2,4 @@
 
 void ShowSettingsDialog(std::int32_t) {}
 bool SettingsDialogIsOpen() { return false; }
-void CheckForUpdate(bool) {}
-void UninstallProgram() {}
 void TransferAmbientBrightness() {}

@@ -5,6 +5,4 @@
 
 void ShowSettingsDialog(std::int32_t page);          // settings dialog: opens on page, or to the front
 bool SettingsDialogIsOpen();                         // settings dialog
-void CheckForUpdate(bool interactive);               // update check
-void UninstallProgram();                             // uninstall
 void TransferAmbientBrightness();                    // ambient-sensor brightness transfer

@@ -3,6 +3,7 @@
 #include "app/control_panel_refresh.h"
 #include "app/later_subsystems.h"
 #include "app/restart.h"
+#include "app/uninstall.h"
 #include "monitors/known_monitors.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
@@ -12,6 +13,7 @@
 #include "settings/settings.h"
 #include "ui/display_rotation.h"
 #include "ui/monitor_dialog.h"
+#include "update/update_check.h"
 #include "ui/vcp_explorer.h"
 
 namespace {

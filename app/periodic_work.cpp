@@ -85,15 +85,4 @@ void DuplicateModeNotice() {
     MessageBoxAskOnce(L"Lumistrand", UiText(TextId::DuplicateModeNotice), L"{AB7E4C73-9C4B-4A84-BCA4-459D981508FC}");
 }
 
-bool UpdateCheckDue(const Settings& settings, std::int32_t today) {
-    if (settings.daily) return true;
-    if (!settings.weekly) return false;
-    const std::int32_t last = settings.lastcheck;
-    return today - 7 > last || (last > today && today - last + 31 > 7);
-}
-
-void AutomaticUpdateCheck() {
-    if (UpdateCheckDue(g_settings, ClockLocalTime().day)) CheckForUpdate(false);
-}
-
 void PeriodicWorkReset() { g_monitorsAtStart = true; }

@@ -41,6 +41,12 @@ void RequestQuietExit() {
     if (window != nullptr) PostMessageW(window, WM_COMMAND, kCommandExit, kExitRestart);
 }
 
+void RequestExitWithoutSaving() {
+    ExitRequestQuiet();
+    HWND window = MainWindowHandle();
+    if (window != nullptr) PostMessageW(window, WM_COMMAND, kCommandExit, kExitWithoutSaving);
+}
+
 void KeepInstanceMutex(HANDLE mutex) { g_instanceMutex.reset(mutex); }
 
 void CloseInstanceMutex() { g_instanceMutex.reset(); }

@@ -9,7 +9,6 @@
 void PrepareWmiStrings() {}
 void PrepareSettingsDialogTexts() {}
 void PrepareTimedAndWheelEntries() { TimedLinesStart(ClockLocalTime()); }
-void PrepareUpdateWindowText() {}
 void PrepareControlPanel() { PanelArrange(); }
 void AttachLaptopPanelAndAudio() {}
 void CreateTooltipsAndIcons() {

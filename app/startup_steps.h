@@ -10,8 +10,6 @@ void PrepareSettingsDialogTexts();
 // Timed-command times as file times; abbreviated wheel directions ("forw.", "back.", "vorw.",
 // "rück.") written out.
 void PrepareTimedAndWheelEntries();
-// The update window's template text with the running version.
-void PrepareUpdateWindowText();
 // The slider and value-field brushes, check boxes, captions, class icon of the standard
 // dialogs, slider ranges, popup menus and the monitor list view.
 void PrepareControlPanel();

@@ -223,7 +223,6 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
     g_start.startedWithArguments = !arguments.empty();
     SetPendingLine(arguments);
     SettingsChooseUiLanguage();
-    PrepareUpdateWindowText();
 
     if (!IsWindows7OrLater()) {
         MessageBoxW(nullptr,

@@ -16,6 +16,7 @@
 #include "tray/balloon.h"
 #include "ui/control_panel_presenter.h"
 #include "ui/hidden_icons.h"
+#include "update/update_check.h"
 
 namespace {
 

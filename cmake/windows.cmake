@@ -20,7 +20,7 @@ set(LUMISTRAND_WARNINGS -Wall -Wextra -Werror)
 set(LUMISTRAND_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 # DLLs that only some work needs are not linked: platform/optional_api.h loads them on first use.
 set(LUMISTRAND_WIN32_LIBS
-  user32 gdi32 comdlg32 shell32 ole32 oleaut32 uuid wbemuuid dxva2 advapi32 shlwapi version)
+  user32 gdi32 comdlg32 shell32 ole32 oleaut32 uuid wbemuuid dxva2 advapi32 shlwapi version urlmon wininet)
 
 # Every exe lands in one folder, so the simulated dxva2.dll sits next to Lumistrand.exe
 # and the end-to-end tests find the program beside themselves.
@@ -41,7 +41,7 @@ target_link_options(lumistrand_win PUBLIC ${LUMISTRAND_STATIC_RUNTIME})
 
 # windres must see the manifest and the icon next to the script.
 set_source_files_properties(${LUMISTRAND_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/lumistrand.manifest;${CMAKE_SOURCE_DIR}/res/lumistrand.ico")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/update_dialog.rc;${CMAKE_SOURCE_DIR}/res/lumistrand.manifest;${CMAKE_SOURCE_DIR}/res/lumistrand.ico")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res")
 
 if(EXISTS ${LUMISTRAND_ENTRY_SOURCE})
@@ -72,11 +72,12 @@ target_link_libraries(lumistrand_win32_tests PRIVATE lumistrand_win gtest_main c
 # the program only from outside, so they link the harness and none of the program's code.
 file(GLOB LUMISTRAND_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
 file(GLOB LUMISTRAND_E2E_HARNESS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/testing/wine/e2e_*_win32.cpp)
-add_executable(lumistrand_e2e_tests ${LUMISTRAND_E2E_TESTS} ${LUMISTRAND_E2E_HARNESS})
+add_executable(lumistrand_e2e_tests ${LUMISTRAND_E2E_TESTS} ${LUMISTRAND_E2E_HARNESS}
+  ${CMAKE_SOURCE_DIR}/testing/wine/site_standin_win32.cpp)
 target_include_directories(lumistrand_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(lumistrand_e2e_tests PRIVATE ${LUMISTRAND_WARNINGS} -municode)
 target_link_options(lumistrand_e2e_tests PRIVATE ${LUMISTRAND_STATIC_RUNTIME})
-target_link_libraries(lumistrand_e2e_tests PRIVATE gtest_main user32 shell32)
+target_link_libraries(lumistrand_e2e_tests PRIVATE gtest_main user32 shell32 ws2_32)
 if(TARGET Lumistrand)
   add_dependencies(lumistrand_e2e_tests Lumistrand)
 endif()

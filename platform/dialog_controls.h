@@ -7,7 +7,7 @@
 #include <string>
 
 enum class DialogWindow : int {
-    ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Monitor,
+    ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Monitor, Update,
     VcpExplorer, VcpWrite, VcpWait,
     Count
 };

@@ -8,3 +8,5 @@ void MessageBoxShow(const std::wstring& title, const std::wstring& text, bool wa
 // OK/Cancel with the question icon that offers not to ask again; valueName keeps that
 // choice. True when the answer is OK (also when the user chose earlier not to be asked).
 bool MessageBoxAskOnce(const std::wstring& title, const std::wstring& text, const wchar_t* valueName);
+// Yes/No with No as the default, the warning or else the question icon. True only for Yes.
+bool MessageBoxYesNo(const std::wstring& title, const std::wstring& text, bool warning);

@@ -12,3 +12,8 @@ bool MessageBoxAskOnce(const std::wstring& title, const std::wstring& text, cons
     return SHMessageBoxCheckW(MainWindowHandle(), text.c_str(), title.c_str(), MB_OKCANCEL | MB_ICONQUESTION, IDOK,
                               valueName) == IDOK;
 }
+
+bool MessageBoxYesNo(const std::wstring& title, const std::wstring& text, bool warning) {
+    const UINT icon = warning ? MB_ICONWARNING : MB_ICONQUESTION;
+    return MessageBoxW(MainWindowHandle(), text.c_str(), title.c_str(), MB_YESNO | MB_DEFBUTTON2 | icon) == IDYES;
+}

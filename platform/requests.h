@@ -56,3 +56,6 @@ void PanelShowControls(std::int32_t index, bool offerChoices);
 // After a setter: the list cells of the rows in changedRows (bit n = row n), the selected
 // monitor's label and slider, the icons, and a balloon when announce is set.
 void PanelShowChange(PanelValue value, std::uint32_t changedRows, bool announce);
+
+// Ends the program without asking and without saving the settings (uninstall).
+void RequestExitWithoutSaving();

@@ -22,3 +22,7 @@ bool ShellRemoveEmptyFolder(const std::wstring& path);
 bool ShellOpenHidden(const std::wstring& path);
 // Opens a file or an address with the shell's "open" verb, shown: a web page in the browser.
 bool ShellOpen(const std::wstring& target);
+// The file's first maxBytes bytes; empty when it cannot be read.
+std::string ShellReadFile(const std::wstring& path, std::size_t maxBytes);
+// The full path of the running program file; empty on failure.
+std::wstring ShellProgramPath();

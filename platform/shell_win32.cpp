@@ -2,6 +2,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "platform/owners_win32.h"
 #include "platform/shell.h"
 
@@ -14,13 +16,15 @@ std::wstring ShellRoamingAppDataFolder() {
 }
 
 std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
-    // Shortening the wide text until it fits never splits a double-byte character.
+    // Shortening the wide text until it fits never splits a double-byte character. Without best
+    // fit a character the code page lacks becomes "?" instead of a look-alike such as a quote.
     for (std::size_t length = text.size(); length > 0; --length) {
-        const int needed = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(length), nullptr, 0,
-                                               nullptr, nullptr);
+        const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(length),
+                                               nullptr, 0, nullptr, nullptr);
         if (needed <= 0 || static_cast<std::size_t>(needed) > maxBytes) continue;
         std::string bytes(static_cast<std::size_t>(needed), '\0');
-        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(length), bytes.data(), needed, nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(length), bytes.data(), needed,
+                            nullptr, nullptr);
         return bytes;
     }
     return {};
@@ -58,3 +62,21 @@ bool OpenShown(const std::wstring& target, int show) {
 bool ShellOpenHidden(const std::wstring& path) { return OpenShown(path, SW_HIDE); }
 
 bool ShellOpen(const std::wstring& target) { return OpenShown(target, SW_SHOWNORMAL); }
+
+std::string ShellReadFile(const std::wstring& path, std::size_t maxBytes) {
+    const UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.get(), &size)) return {};
+    std::string bytes(static_cast<std::size_t>(std::min<LONGLONG>(size.QuadPart, static_cast<LONGLONG>(maxBytes))), '\0');
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return {};
+    bytes.resize(read);
+    return bytes;
+}
+
+std::wstring ShellProgramPath() {
+    wchar_t path[MAX_PATH * 2] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+    return length > 0 && length < MAX_PATH * 2 ? std::wstring(path, length) : std::wstring();
+}

@@ -168,6 +168,16 @@ inline constexpr std::uint32_t kTimerShowHiddenIcons = 98;
 inline constexpr std::uint32_t kTimerShowMonitor = 95;
 #endif
 
+// Update check, self-update and uninstall: the update dialog (templates 114 and 115)
+#define IDD_UPDATE_EN 114
+#define IDD_UPDATE_DE 115
+#define IDC_UPDATE_TEXT 2600
+#define IDC_UPDATE_HOMEPAGE 2601
+#define IDC_UPDATE_INSTALL 2602
+#ifndef RC_INVOKED
+inline constexpr std::uint32_t kTimerShowUpdate = 2610;
+#endif
+
 // VCP explorer: the wait window, the explorer and its write dialog
 #define IDD_VCP_EXPLORER 121
 #define IDD_VCP_WRITE 122

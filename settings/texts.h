@@ -67,6 +67,13 @@ enum class TextId {
     TipSaturationLabel,
     TipTurnOff,
     TipRescan,
+    UpdateNoneTitle,
+    UpdateNone,             // printf pattern: the running version "x.x"
+    UpdateCheckFailed,
+    UpdateNotExecutable,
+    UpdateVersions,         // printf pattern: running version, new version
+    UninstallTitle,
+    UninstallQuestion,
     VcpWait,
     VcpColumnAccess,
     VcpColumnDescription,

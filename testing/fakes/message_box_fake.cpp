@@ -3,12 +3,16 @@
 namespace {
 std::vector<ShownMessageBox> g_shown;
 bool g_askOnceAnswer = true;
+bool g_yesNoAnswer = false;
 }  // namespace
 
 void FakeMessageBoxReset() {
     g_shown.clear();
     g_askOnceAnswer = true;
+    g_yesNoAnswer = false;
 }
+
+void FakeMessageBoxAnswerYesNo(bool yes) { g_yesNoAnswer = yes; }
 
 void FakeMessageBoxAnswerAskOnce(bool ok) { g_askOnceAnswer = ok; }
 
@@ -21,4 +25,9 @@ void MessageBoxShow(const std::wstring& title, const std::wstring& text, bool wa
 bool MessageBoxAskOnce(const std::wstring& title, const std::wstring& text, const wchar_t*) {
     g_shown.push_back({title, text, false});
     return g_askOnceAnswer;
+}
+
+bool MessageBoxYesNo(const std::wstring& title, const std::wstring& text, bool warning) {
+    g_shown.push_back({title, text, warning});
+    return g_yesNoAnswer;
 }

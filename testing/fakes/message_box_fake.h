@@ -15,3 +15,5 @@ void FakeMessageBoxReset();
 const std::vector<ShownMessageBox>& FakeMessageBoxesShown();
 // What the boxes that offer not to ask again answer from now on (OK until a reset).
 void FakeMessageBoxAnswerAskOnce(bool ok);
+// What the Yes/No boxes answer from now on (No until a reset).
+void FakeMessageBoxAnswerYesNo(bool yes);

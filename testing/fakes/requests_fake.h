@@ -7,3 +7,4 @@
 void FakeRequestsReset();
 std::uint32_t FakeRestartRequests();
 std::uint32_t FakeQuietExitRequests();
+std::uint32_t FakeUnsavedExitRequests();

@@ -2,6 +2,7 @@
 #include "testing/fakes/control_panel_fake.h"
 #include "testing/fakes/dialog_controls_fake.h"
 #include "testing/fakes/display_config_fake.h"
+#include "testing/fakes/download_fake.h"
 #include "testing/fakes/foreground_fake.h"
 #include "testing/fakes/gpu_fake.h"
 #include "testing/fakes/icon_image_fake.h"
@@ -23,6 +24,7 @@ void ResetSystemStandIns() {
     FakeControlPanelReset();
     FakeDialogsReset();
     FakeDisplayConfigReset();
+    FakeDownloadReset();
     FakeForegroundReset();
     FakeGpuReset();
     FakeIconImageReset();

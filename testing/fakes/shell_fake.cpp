@@ -1,5 +1,6 @@
 #include "testing/fakes/shell_fake.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -8,6 +9,8 @@
 namespace {
 std::wstring g_roamingFolder = (std::filesystem::temp_directory_path() / "lumistrand-roaming").wstring();
 std::vector<std::wstring> g_opened;
+const std::wstring kProgramPath = (std::filesystem::temp_directory_path() / "lumistrand-program").wstring() + L"\\Lumistrand.exe";
+std::wstring g_programPath = kProgramPath;
 }  // namespace
 
 std::wstring ShellRoamingAppDataFolder() { return g_roamingFolder; }
@@ -16,7 +19,14 @@ void FakeShellSetRoamingFolder(const std::wstring& folder) { g_roamingFolder = f
 
 const std::vector<std::wstring>& FakeShellOpenedFiles() { return g_opened; }
 
-void FakeShellReset() { g_opened.clear(); }
+void FakeShellReset() {
+    g_opened.clear();
+    g_programPath = kProgramPath;
+}
+
+void FakeShellSetProgramPath(const std::wstring& path) { g_programPath = path; }
+
+std::wstring ShellProgramPath() { return g_programPath; }
 
 // The host stands in for a single-byte code page: characters beyond it become "?".
 std::string ShellAnsiText(std::wstring_view text, std::size_t maxBytes) {
@@ -60,4 +70,15 @@ bool ShellOpenHidden(const std::wstring& path) {
 bool ShellOpen(const std::wstring& target) {
     g_opened.push_back(target);
     return true;
+}
+
+std::string ShellReadFile(const std::wstring& path, std::size_t maxBytes) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(FakeFilesHostPath(path), error);
+    if (error) return {};
+    std::ifstream file(FakeFilesHostPath(path), std::ios::binary);
+    std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxBytes)), '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return bytes;
 }

@@ -155,11 +155,6 @@ TEST_F(MainWindowEvents, EventsWaitForTheirTimerAndABurstActsOnce) {
     for (const PowerSetting setting : {PowerSetting::PowerSource, PowerSetting::PowerSaving, PowerSetting::Other})
         OnPowerSettingChange(setting, 0);
     EXPECT_EQ(PowerSourceChanges(), 2);
-    // Weekly: more than 7 days by day of the month, a month counted as 31 days.
-    const std::pair<std::int32_t, bool> days[] = {{28, false}, {4, false}, {5, true}, {29, false}};
-    g_settings.weekly = true;
-    g_settings.lastcheck = 28;
-    for (const auto& [today, due] : days) EXPECT_EQ(UpdateCheckDue(g_settings, today), due) << today;
 }
 
 // Every way out saves the settings pair once, and once the way out is taken another exit

@@ -80,6 +80,8 @@ TEST(SmallDialogs, ControlsAreBoundAndValuesRoundTrip) {
         {IDC_MONITOR_DIM, kCheck},       {IDC_MONITOR_BRIGHTNESS, kText}, {IDC_MONITOR_DIM_PERIOD, kText},
         {IDC_MONITOR_USE_6B, kCheck},    {IDOK, kButton},                 {IDCANCEL, kButton},
         {-1, kButton}};  // the labels
+    const std::vector<std::pair<int, Part>> update = {
+        {IDC_UPDATE_TEXT, kText}, {IDC_UPDATE_HOMEPAGE, kButton}, {IDC_UPDATE_INSTALL, kButton}, {IDCANCEL, kButton}};
     const Row rows[] = {
         {DialogWindow::Help, IDD_HELP, {{IDC_RICH_TEXT, kRichText}, {IDC_HOMEPAGE, kButton}, {IDOK, kButton}}, kPostClose,
          kDialogDismissed},
@@ -92,6 +94,8 @@ TEST(SmallDialogs, ControlsAreBoundAndValuesRoundTrip) {
         {DialogWindow::FullScreenCommand, IDD_FULL_SCREEN_DE, fullScreen, kClickCancel, IDCANCEL},
         {DialogWindow::Monitor, IDD_MONITOR_EN, monitor, kPostClose, kDialogDismissed},
         {DialogWindow::Monitor, IDD_MONITOR_DE, monitor, kClickCancel, IDCANCEL},
+        {DialogWindow::Update, IDD_UPDATE_EN, update, kPostClose, kDialogDismissed},
+        {DialogWindow::Update, IDD_UPDATE_DE, update, kClickCancel, IDCANCEL},
         {DialogWindow::VcpWait, IDD_VCP_WAIT, {{IDC_VCP_WAIT_TEXT, kText}, {IDOK, kButton}}, kPostClose, kDialogDismissed},
         {DialogWindow::VcpExplorer, IDD_VCP_EXPLORER,
          {{IDC_VCP_WARNING, kRichText}, {IDC_VCP_MONITOR, kButton}, {IDC_VCP_CAPABILITIES, kRichText},
