@@ -1,4 +1,3 @@
 #include "app/later_subsystems.h"
 
-void ShowVcpExplorer() {}
 void TransferAmbientBrightness() {}

@@ -3,5 +3,4 @@
 #pragma once
 #include <cstdint>
 
-void ShowVcpExplorer();                              // VCP explorer window
 void TransferAmbientBrightness();                    // ambient-sensor brightness transfer

@@ -15,6 +15,7 @@
 #include "ui/monitor_dialog.h"
 #include "ui/settings_dialog.h"
 #include "update/update_check.h"
+#include "ui/vcp_explorer.h"
 
 namespace {
 

@@ -13,3 +13,4 @@ endfunction()
 
 lumistrand_wine_bench(command_roundtrip_bench ${CMAKE_SOURCE_DIR}/bench/command_roundtrip_win32.cpp)
 lumistrand_wine_bench(soak_wine_bench ${CMAKE_SOURCE_DIR}/bench/soak_win32.cpp)
+lumistrand_wine_bench(vcp_explorer_bench ${CMAKE_SOURCE_DIR}/bench/vcp_explorer_win32.cpp)

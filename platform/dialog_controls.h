@@ -6,7 +6,11 @@
 #include <span>
 #include <string>
 
-enum class DialogWindow : int { ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Monitor, Update, Settings, Count };
+enum class DialogWindow : int {
+    ControlPanel, Help, HiddenIcons, PowerOff, FullScreenCommand, Monitor, Update, Settings,
+    VcpExplorer, VcpWrite, VcpWait,
+    Count
+};
 
 // A stretch of rich text; emphasised stretches are bold and red.
 struct TextRun {
@@ -45,6 +49,26 @@ bool DialogPickColour(DialogWindow window, std::uint32_t& colour);
 // (".log"); true and path set on OK, path untouched otherwise.
 bool DialogPickFile(DialogWindow window, bool save, const wchar_t* extension, std::wstring& path);
 
+struct ControlTip {
+    int controlId;
+    std::wstring text;
+};
+// Balloon tooltips over these controls, shown while the pointer rests on them; they go with the window.
+void DialogSetTips(DialogWindow window, std::span<const ControlTip> tips);
+
+// Report-view lists: each column takes the list's client width divided by its divisor.
+struct ListColumn {
+    std::wstring header;
+    double widthDivisor;
+    bool centred;
+};
+void DialogListSetColumns(DialogWindow window, int controlId, std::span<const ListColumn> columns);
+// Red rows are drawn in red text.
+void DialogListAppend(DialogWindow window, int controlId, std::span<const std::wstring> cells, bool red);
+// Grows the list and its window to show every row when that still fits the height of the
+// window's monitor, and centres the window vertically on it; otherwise leaves both alone.
+void DialogListFitRows(DialogWindow window, int controlId);
+
 // What a dialog's command handler is told when Escape or the close box ends it.
 inline constexpr int kDialogDismissed = -1;
 
@@ -67,3 +91,21 @@ bool DialogRun(const DialogSpec& spec);
 bool DialogIsOpen(DialogWindow window);
 // Ends the open dialog as its close box would, without asking its command handler.
 void DialogClose(DialogWindow window);
+
+// A window that stays open beside the message loop (the VCP explorer and its wait window),
+// one instance each. It is created hidden; while `work` returns true it is called again
+// after the messages that arrived meanwhile (input, painting, timers) have been handled,
+// so long work done in small pieces never freezes the program; then the window is shown.
+// Escape and the dialog keys reach it although the main window owns the message loop.
+struct ModelessSpec {
+    DialogWindow window;
+    int templateId;
+    bool richText;
+    void (*open)();
+    bool (*work)();                    // null: shown at once
+    bool (*command)(int controlId);    // a button or kDialogDismissed; true closes the window
+    // A list row clicked (any button, single or double) or a combo line picked; may close the window.
+    void (*chosen)(int controlId, std::int32_t index);
+};
+// False when it was open already (then it is brought to the front) or could not be created.
+bool DialogOpenModeless(const ModelessSpec& spec);

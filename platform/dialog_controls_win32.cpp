@@ -3,8 +3,11 @@
 #include <commdlg.h>
 #include <richedit.h>
 
+#include <cmath>
+
 #include "platform/dialog_controls.h"
 #include "platform/dialog_handle_win32.h"
+#include "platform/optional_api.h"
 
 namespace {
 
@@ -202,4 +205,92 @@ bool DialogPickFile(DialogWindow window, bool save, const wchar_t* extension, st
     if (!(save ? GetSaveFileNameW(&name) : GetOpenFileNameW(&name))) return false;
     path = chosen;
     return true;
+}
+
+void DialogSetTips(DialogWindow window, std::span<const ControlTip> tips) {
+    constexpr int kTipWidth = 800;
+    const HWND dialog = DialogHandle(window);
+    if (dialog == nullptr) return;
+    const HWND tip =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_BALLOON | TTS_NOPREFIX,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, nullptr, nullptr);
+    if (tip == nullptr) return;
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    for (const ControlTip& text : tips) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = dialog;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, text.controlId));
+        tool.lpszText = const_cast<wchar_t*>(text.text.c_str());
+        if (tool.uId != 0) SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void DialogListSetColumns(DialogWindow window, int controlId, std::span<const ListColumn> columns) {
+    const HWND list = Control(window, controlId);
+    if (list == nullptr) return;
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    if (const auto setTheme = OptionalSetWindowTheme()) setTheme(list, L"Explorer", nullptr);
+    RECT client;
+    GetClientRect(list, &client);
+    int index = 0;
+    for (const ListColumn& column : columns) {
+        LVCOLUMNW item{};
+        item.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
+        item.fmt = column.centred ? LVCFMT_CENTER : LVCFMT_LEFT;
+        item.cx = static_cast<int>(std::lround(client.right / column.widthDivisor));
+        item.pszText = const_cast<wchar_t*>(column.header.c_str());
+        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+// The row's red mark rides in its item data, where the owner's custom drawing reads it.
+void DialogListAppend(DialogWindow window, int controlId, std::span<const std::wstring> cells, bool red) {
+    const HWND list = Control(window, controlId);
+    if (list == nullptr || cells.empty()) return;
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    item.lParam = red ? 1 : 0;
+    item.pszText = const_cast<wchar_t*>(cells[0].c_str());
+    const auto row = SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    if (row < 0) return;
+    for (std::size_t column = 1; column < cells.size(); ++column) {
+        LVITEMW cell{};
+        cell.iSubItem = static_cast<int>(column);
+        cell.pszText = const_cast<wchar_t*>(cells[column].c_str());
+        SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+    }
+}
+
+void DialogListFitRows(DialogWindow window, int controlId) {
+    const HWND list = Control(window, controlId);
+    if (list == nullptr) return;
+    const HWND dialog = GetParent(list);
+    const auto rows = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    const int needed = HIWORD(SendMessageW(list, LVM_APPROXIMATEVIEWRECT, static_cast<WPARAM>(rows), MAKELPARAM(-1, -1)));
+    RECT client, listBox, box;
+    GetClientRect(list, &client);
+    GetWindowRect(list, &listBox);
+    GetWindowRect(dialog, &box);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+    const int grow = needed - client.bottom;
+    const int height = box.bottom - box.top + grow;
+    const int workHeight = monitor.rcWork.bottom - monitor.rcWork.top;
+    if (grow <= 0 || height > workHeight) return;
+    // Controls below the list keep their distance from the bottom.
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT childBox;
+        GetWindowRect(child, &childBox);
+        if (childBox.top < listBox.bottom) continue;
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&childBox), 2);
+        SetWindowPos(child, nullptr, childBox.left, childBox.top + grow, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    SetWindowPos(list, nullptr, 0, 0, listBox.right - listBox.left, listBox.bottom - listBox.top + grow,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(dialog, nullptr, box.left, monitor.rcWork.top + (workHeight - height) / 2, box.right - box.left, height,
+                 SWP_NOZORDER);
 }

@@ -6,5 +6,6 @@
 
 // The main window for the control panel, the open dialog otherwise; null when there is none.
 HWND DialogHandle(DialogWindow window);
-// A modeless dialog tells the seam its window when it is created and null when it is gone.
+// Registers a window that DialogRun does not run (a modeless one) under its DialogWindow, or
+// forgets it (null); DialogClose then destroys it instead of ending a modal loop.
 void DialogSetHandle(DialogWindow window, HWND dialog);

@@ -11,6 +11,7 @@
 namespace {
 
 std::array<HWND, static_cast<std::size_t>(DialogWindow::Count)> g_open{};
+std::array<bool, static_cast<std::size_t>(DialogWindow::Count)> g_modeless{};
 
 // What every ended dialog returns: DialogBoxParamW itself returns -1 when it fails.
 constexpr INT_PTR kEnded = 1;
@@ -130,8 +131,6 @@ HWND DialogHandle(DialogWindow window) {
     return window == DialogWindow::ControlPanel ? MainWindowHandle() : Slot(window);
 }
 
-void DialogSetHandle(DialogWindow window, HWND dialog) { Slot(window) = dialog; }
-
 bool DialogRun(const DialogSpec& spec) {
     if (const HWND open = Slot(spec.window)) {
         ShowWindow(open, SW_SHOW);
@@ -147,5 +146,15 @@ bool DialogRun(const DialogSpec& spec) {
 bool DialogIsOpen(DialogWindow window) { return Slot(window) != nullptr; }
 
 void DialogClose(DialogWindow window) {
-    if (const HWND open = Slot(window)) EndDialog(open, kEnded);
+    const HWND open = Slot(window);
+    if (open != nullptr && g_modeless[static_cast<std::size_t>(window)]) {
+        DestroyWindow(open);
+    } else if (open != nullptr) {
+        EndDialog(open, kEnded);
+    }
+}
+
+void DialogSetHandle(DialogWindow window, HWND dialog) {
+    Slot(window) = dialog;
+    g_modeless[static_cast<std::size_t>(window)] = dialog != nullptr;
 }

@@ -270,3 +270,28 @@ inline constexpr std::uint32_t kTimerPanelChangeShown = 0x21;
 // Shows the settings dialog at its first tick, on the dialog's own window.
 inline constexpr std::uint32_t kTimerShowSettings = 2490;
 #endif
+
+// VCP explorer: the wait window, the explorer and its write dialog
+#define IDD_VCP_EXPLORER 121
+#define IDD_VCP_WRITE 122
+#define IDD_VCP_WAIT 123
+#define IDC_VCP_MONITOR 1374
+#define IDC_VCP_LIST 1375
+#define IDC_VCP_CAPABILITIES 1376
+#define IDC_VCP_WARNING 1377
+#define IDC_VCP_WRITE_COMMAND 1378
+#define IDC_VCP_WRITE_ACCESS 1379
+#define IDC_VCP_WRITE_INSTRUCTION 1380
+#define IDC_VCP_WRITE_VALUE 1381
+#define IDC_VCP_WRITE_CURRENT 1382
+#define IDC_VCP_WRITE_MAXIMUM 1383
+#define IDC_VCP_WRITE_NOTE 1384
+#define IDC_VCP_WRITE_NAME 1385
+#define IDC_VCP_STEP_UP_1 1386
+#define IDC_VCP_STEP_DOWN_1 1387
+#define IDC_VCP_STEP_UP_5 1388
+#define IDC_VCP_STEP_DOWN_5 1389
+#define IDC_VCP_WAIT_TEXT 1390
+#ifndef RC_INVOKED
+inline constexpr std::uint32_t kTimerShowVcpWrite = 91;
+#endif

@@ -655,6 +655,49 @@ constexpr TextPair kTexts[] = {
      L"change monitorname,\ndim-monitor-settings,\nset brightness-code",
      L"Monitorname,\nDimm-Einstellungen,\nHelligkeits-Code \u00E4ndern"},
     {TextId::TipSetProgram, L"Click to edit program", L"Klicken, um das Programm zu bearbeiten"},
+    {TextId::VcpWait, L"\r\n\r\n\treading VCP-codes takes some seconds,\r\n\r\n\tplease wait...",
+     L"\r\n\r\n\tVCP-codes auslesen dauert einige Sekunden,\r\n\r\n\tbitte warten..."},
+    {TextId::VcpColumnAccess, L"Access", L"Zugriff"},
+    {TextId::VcpColumnDescription, L"Description", L"Beschreibung"},
+    {TextId::VcpColumnCurrent, L"Current", L"Aktuell"},
+    {TextId::VcpColumnMaximum, L"Maximum", L"Maximal"},
+    {TextId::VcpColumnPossible, L"Possible values", L"Mögliche Werte"},
+    {TextId::VcpReadOnly, L"Read-only", L"nur Lesen"},
+    {TextId::VcpWriteOnly, L"Write-only", L"nur Schreiben"},
+    {TextId::VcpReadWrite, L"Read+Write", L"Vollzugriff"},
+    {TextId::VcpRange, L"0 up to %d", L"0 bis %d"},
+    {TextId::VcpNoCapabilities, L"Monitor did not deliver a capability string!", L"Monitor lieferte keinen capability string!"},
+    {TextId::VcpCapabilitiesNote,
+     L"\r\nMonitors deliver a capability string that defines supported VCP codes, but often the string is partially "
+     L"incorrect, some VCP-codes are not working, and some other working VCP-codes are missing. A few monitors do not "
+     L"deliver a capability string, but nevertheless some VCP-codes are working. Some monitors support only very few "
+     L"VCP-codes or are ignoring MCCS (VCP-codes) totally. Lumistrand automatically deals with these problems, so you "
+     L"should close this window.",
+     L"\r\nMonitore liefern einen capability string, der die unterstützten VCP-codes nennt, doch oft ist er teilweise "
+     L"falsch: manche VCP-codes funktionieren nicht, andere funktionierende fehlen. Einige Monitore liefern keinen "
+     L"capability string, obwohl manche VCP-codes funktionieren. Manche Monitore kennen nur sehr wenige VCP-codes oder "
+     L"ignorieren MCCS (VCP-codes) ganz. Lumistrand geht mit diesen Problemen selbst um, deshalb sollten Sie dieses "
+     L"Fenster schließen."},
+    {TextId::VcpWarning,
+     L"Monitors are controlled by the VCP-codes of MCCS. Lumistrand offers the useful ones in its own windows, so "
+     L"please close this window. In rare cases writing a VCP-code can harm a monitor. Who wants to dig deeper should "
+     L"read the MCCS documentation first.",
+     L"Monitore werden über die VCP-codes von MCCS gesteuert. Lumistrand bietet die nützlichen in seinen eigenen "
+     L"Fenstern an, bitte schließen Sie deshalb dieses Fenster. In seltenen Fällen kann das Schreiben eines "
+     L"VCP-codes einen Monitor beschädigen. Wer tiefer einsteigen will, sollte zuerst die MCCS-Dokumentation lesen."},
+    {TextId::VcpWriteInstruction, L"enter value to be written, e.g. 10 or + 5\nthen click left button",
+     L"Wert eingeben, z.B. 10 oder + 5\ndann links klicken zum Schreiben"},
+    {TextId::VcpClose, L"Close", L"Schließen"},
+    {TextId::VcpWriteNote, L"can also be used in command-line", L"kann auch in Befehlszeile verwandt werden"},
+    {TextId::VcpCurrent, L"current\n", L"Aktuell\n"},
+    {TextId::VcpMaximum, L"maximum\n", L"Maximal\n"},
+    {TextId::VcpTipList, L"Click VCP-code-line to write VCP-code-value",
+     L"VCP-code-Zeile anklicken, um einen Wert zu schreiben"},
+    {TextId::VcpTipFields,
+     L"Select monitor and read VCP-codes defined in capability string,\ntry all VCP-codes by selecting monitor with "
+     L"ctrl + shift pressed (not recommended)",
+     L"Monitor wählen und die im capability string genannten VCP-codes lesen,\nalle VCP-codes versuchen: Monitor mit "
+     L"gedrückten Strg + Umschalt wählen (nicht empfohlen)"},
 };
 
 constexpr bool EveryIdInItsRow() {

@@ -109,6 +109,26 @@ enum class TextId {
     TipSetNoAntialiasing,
     TipSetMonitor,
     TipSetProgram,
+    VcpWait,
+    VcpColumnAccess,
+    VcpColumnDescription,
+    VcpColumnCurrent,
+    VcpColumnMaximum,
+    VcpColumnPossible,
+    VcpReadOnly,
+    VcpWriteOnly,
+    VcpReadWrite,
+    VcpRange,            // printf pattern: maximum
+    VcpNoCapabilities,
+    VcpCapabilitiesNote,
+    VcpWarning,
+    VcpWriteInstruction,
+    VcpClose,
+    VcpWriteNote,
+    VcpCurrent,
+    VcpMaximum,
+    VcpTipList,
+    VcpTipFields,
     Count
 };
 

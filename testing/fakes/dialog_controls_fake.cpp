@@ -9,6 +9,7 @@ constexpr std::size_t kWindows = static_cast<std::size_t>(DialogWindow::Count);
 struct Dialogs {
     std::array<FakeDialogState, kWindows> state;
     std::array<const DialogSpec*, kWindows> open{};
+    std::array<const ModelessSpec*, kWindows> modeless{};
     std::array<std::function<void()>, kWindows> users;
     std::vector<DialogWindow> runs;
 };
@@ -32,10 +33,24 @@ FakeDialogState& FakeDialog(DialogWindow window) { return g_dialogs.state[At(win
 void FakeDialogSetUser(DialogWindow window, std::function<void()> user) { g_dialogs.users[At(window)] = std::move(user); }
 
 bool FakeDialogPress(DialogWindow window, int controlId) {
+    if (const ModelessSpec* modeless = g_dialogs.modeless[At(window)]) {
+        if (!modeless->command(controlId)) return false;
+        g_dialogs.modeless[At(window)] = nullptr;
+        return true;
+    }
     const DialogSpec* spec = g_dialogs.open[At(window)];
     if (spec == nullptr || !spec->command(controlId)) return false;
     g_dialogs.open[At(window)] = nullptr;
     return true;
+}
+
+bool FakeDialogWork(DialogWindow window) {
+    const ModelessSpec* spec = g_dialogs.modeless[At(window)];
+    return spec != nullptr && spec->work != nullptr && spec->work();
+}
+
+void FakeDialogChoose(DialogWindow window, int controlId, std::int32_t index) {
+    if (const ModelessSpec* spec = g_dialogs.modeless[At(window)]) spec->chosen(controlId, index);
 }
 
 const std::vector<DialogWindow>& FakeDialogRuns() { return g_dialogs.runs; }
@@ -132,6 +147,28 @@ bool DialogPickFile(DialogWindow window, bool, const wchar_t*, std::wstring& pat
     return picked.has_value();
 }
 
+void DialogSetTips(DialogWindow window, std::span<const ControlTip> tips) {
+    for (const ControlTip& tip : tips) FakeDialog(window).tips[tip.controlId] = tip.text;
+}
+
+void DialogListSetColumns(DialogWindow window, int controlId, std::span<const ListColumn> columns) {
+    FakeDialog(window).columns[controlId].assign(columns.begin(), columns.end());
+}
+
+void DialogListAppend(DialogWindow window, int controlId, std::span<const std::wstring> cells, bool red) {
+    FakeDialog(window).lists[controlId].push_back({{cells.begin(), cells.end()}, red});
+}
+
+void DialogListFitRows(DialogWindow, int) {}
+
+bool DialogOpenModeless(const ModelessSpec& spec) {
+    g_dialogs.runs.push_back(spec.window);
+    if (g_dialogs.modeless[At(spec.window)] != nullptr) return false;
+    g_dialogs.modeless[At(spec.window)] = &spec;
+    spec.open();
+    return true;
+}
+
 bool DialogRun(const DialogSpec& spec) {
     g_dialogs.runs.push_back(spec.window);
     if (g_dialogs.open[At(spec.window)] != nullptr) return false;
@@ -142,6 +179,11 @@ bool DialogRun(const DialogSpec& spec) {
     return true;
 }
 
-bool DialogIsOpen(DialogWindow window) { return g_dialogs.open[At(window)] != nullptr; }
+bool DialogIsOpen(DialogWindow window) {
+    return g_dialogs.open[At(window)] != nullptr || g_dialogs.modeless[At(window)] != nullptr;
+}
 
-void DialogClose(DialogWindow window) { g_dialogs.open[At(window)] = nullptr; }
+void DialogClose(DialogWindow window) {
+    g_dialogs.open[At(window)] = nullptr;
+    g_dialogs.modeless[At(window)] = nullptr;
+}

@@ -102,6 +102,16 @@ TEST(SmallDialogs, ControlsAreBoundAndValuesRoundTrip) {
         {DialogWindow::Monitor, IDD_MONITOR_DE, monitor, kClickCancel, IDCANCEL},
         {DialogWindow::Update, IDD_UPDATE_EN, update, kPostClose, kDialogDismissed},
         {DialogWindow::Update, IDD_UPDATE_DE, update, kClickCancel, IDCANCEL},
+        {DialogWindow::VcpWait, IDD_VCP_WAIT, {{IDC_VCP_WAIT_TEXT, kText}, {IDOK, kButton}}, kPostClose, kDialogDismissed},
+        {DialogWindow::VcpExplorer, IDD_VCP_EXPLORER,
+         {{IDC_VCP_WARNING, kRichText}, {IDC_VCP_MONITOR, kButton}, {IDC_VCP_CAPABILITIES, kRichText},
+          {IDC_VCP_LIST, kButton}, {IDOK, kButton}}, kPostClose, kDialogDismissed},
+        {DialogWindow::VcpWrite, IDD_VCP_WRITE,
+         {{IDC_VCP_WRITE_COMMAND, kText}, {IDC_VCP_WRITE_ACCESS, kText}, {IDC_VCP_WRITE_INSTRUCTION, kText},
+          {IDC_VCP_WRITE_VALUE, kText}, {IDC_VCP_WRITE_CURRENT, kText}, {IDC_VCP_WRITE_MAXIMUM, kText},
+          {IDC_VCP_WRITE_NOTE, kText}, {IDC_VCP_WRITE_NAME, kText}, {IDC_VCP_STEP_UP_1, kButton},
+          {IDC_VCP_STEP_DOWN_1, kButton}, {IDC_VCP_STEP_UP_5, kButton}, {IDC_VCP_STEP_DOWN_5, kButton}, {IDOK, kButton}},
+         kPostClose, kDialogDismissed},
     };
     for (const Row& row : rows) {
         g_row = &row;
