@@ -18,6 +18,7 @@
 #include "tray/balloon.h"
 #include "ui/control_panel_presenter.h"
 #include "ui/hidden_icons.h"
+#include "ui/vcp_explorer.h"
 #include "update/update_check.h"
 
 namespace {
@@ -62,6 +63,7 @@ constexpr MainWindowTimer kTimers[] = {
     {kTimerPowerRecheck, 0, true, RecheckPowerStates},
     {kTimerDisplayChangeCheck, 0, true, CheckConfigurationForSystemEvent<kDisplayChangeCheck>},
     {kTimerVcpMessage, 0, true, ShowPreparedVcpBox},
+    {kTimerExplorerClosesSettings, 0, false, ExplorerClosesSettingsTick},
     {kTimerRereadValues, 0, true, RereadAllValues},
     {kTimerMonitorOnCheck, 0, true, CheckConfigurationForSystemEvent<kMonitorOnCheck>},
     {kTimerValuesRestored, 0, true, EndRestoreHold},

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <bit>
 
+#include "platform/com_object_win32.h"
 #include "platform/core_audio.h"
 #include "platform/main_window_handle_win32.h"
 #include "platform/owners_win32.h"
@@ -34,35 +35,7 @@ void Post(std::uint32_t command, LPARAM lParam) {
     if (const HWND window = g_window.load()) PostMessageW(window, WM_COMMAND, command, lParam);
 }
 
-template <typename Interface>
-class Referenced : public Interface {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, Iid())) {
-            *object = static_cast<Interface*>(this);
-            this->AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
-
-protected:
-    virtual ~Referenced() = default;
-    virtual const IID& Iid() const = 0;
-
-private:
-    std::atomic<ULONG> references_{1};
-};
-
-class CAudioEndpointVolumeCallback final : public Referenced<IAudioEndpointVolumeCallback> {
+class CAudioEndpointVolumeCallback final : public ComObject<IAudioEndpointVolumeCallback> {
 public:
     HRESULT STDMETHODCALLTYPE OnNotify(PAUDIO_VOLUME_NOTIFICATION_DATA data) override {
         if (data == nullptr) return E_INVALIDARG;
@@ -77,7 +50,7 @@ private:
     const IID& Iid() const override { return kVolumeCallbackIid; }
 };
 
-class CMMNotificationClient final : public Referenced<IMMNotificationClient> {
+class CMMNotificationClient final : public ComObject<IMMNotificationClient> {
 public:
     HRESULT STDMETHODCALLTYPE OnDeviceStateChanged(LPCWSTR, DWORD) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnDeviceAdded(LPCWSTR) override { return S_OK; }

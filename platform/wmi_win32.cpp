@@ -3,6 +3,7 @@
 
 #include <atomic>
 
+#include "platform/com_object_win32.h"
 #include "platform/main_window_handle_win32.h"
 #include "platform/owners_win32.h"
 #include "platform/wmi.h"
@@ -151,24 +152,8 @@ bool RunMethod(BSTR className, BSTR method, const std::wstring& path, SetParamet
 std::atomic<HWND> g_eventWindow{nullptr};
 
 // Receives the brightness events on a WMI thread and only posts them on.
-class EventSink final : public IWbemObjectSink {
+class EventSink final : public ComObject<IWbemObjectSink> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IWbemObjectSink)) {
-            *object = static_cast<IWbemObjectSink*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
     HRESULT STDMETHODCALLTYPE Indicate(LONG count, IWbemClassObject** objects) override {
         for (LONG i = 0; objects != nullptr && i < count; ++i) {
             std::uint8_t level = 0;
@@ -181,7 +166,7 @@ public:
     HRESULT STDMETHODCALLTYPE SetStatus(LONG, HRESULT, BSTR, IWbemClassObject*) override { return WBEM_S_NO_ERROR; }
 
 private:
-    std::atomic<ULONG> references_{1};
+    const IID& Iid() const override { return IID_IWbemObjectSink; }
 };
 
 ComRef<IWbemServices> g_eventServices;

@@ -294,4 +294,6 @@ inline constexpr std::uint32_t kTimerShowSettings = 2490;
 #define IDC_VCP_WAIT_TEXT 1390
 #ifndef RC_INVOKED
 inline constexpr std::uint32_t kTimerShowVcpWrite = 91;
+// On the main window while the explorer is open: every second an open settings dialog is closed.
+inline constexpr std::uint32_t kTimerExplorerClosesSettings = 92;
 #endif

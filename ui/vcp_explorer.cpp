@@ -12,6 +12,7 @@
 #include "platform/main_window.h"
 #include "res/resource.h"
 #include "settings/texts.h"
+#include "ui/settings_dialog.h"
 #include "ui/vcp_explorer_rows.h"
 #include "ui/vcp_write.h"
 #include "vcp/vcp_group.h"
@@ -69,6 +70,7 @@ bool WaitCommand(int) {
 void OpenExplorer() {
     // Hiding pauses the main thread for the pointer; a hidden panel need not pay that.
     if (ControlPanelIsVisible()) MainWindowPostCommand(kCommandHidePanel, 0);
+    MainWindowSetTimer(kTimerExplorerClosesSettings, 1000);
     const TextRun warning[] = {{UiText(TextId::VcpWarning), true}};
     DialogSetRichText(kExplorer, IDC_VCP_WARNING, warning);
     DialogSetText(kExplorer, IDOK, UiText(TextId::VcpClose));
@@ -142,4 +144,12 @@ void ShowVcpExplorer() {
     g_tryAll = KeyIsDown(kVirtualKeyControl) && KeyIsDown(kVirtualKeyShift);
     DialogOpenModeless(kWaitSpec);
     DialogOpenModeless(kExplorerSpec);
+}
+
+void ExplorerClosesSettingsTick() {
+    if (!DialogIsOpen(kExplorer)) {
+        MainWindowKillTimer(kTimerExplorerClosesSettings);
+        return;
+    }
+    CloseSettingsDialogIfOpen();
 }

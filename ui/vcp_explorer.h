@@ -7,3 +7,6 @@
 
 // Menu command 1373; an open explorer is only brought to the front.
 void ShowVcpExplorer();
+// Timer 92, every second while the explorer is open: the settings dialog, which could change
+// what the explorer reads, is closed as if cancelled.
+void ExplorerClosesSettingsTick();

@@ -17,6 +17,7 @@
 #include "testing/fakes/panel_window_fake.h"
 #include "testing/fakes/power_status_fake.h"
 #include "testing/fakes/requests_fake.h"
+#include "testing/fakes/settings_window_fake.h"
 #include "testing/fakes/shell_fake.h"
 #include "testing/fakes/wmi_fake.h"
 #include "testing/program_state.h"
@@ -40,6 +41,7 @@ void ResetSystemStandIns() {
     FakeOverflowTraySet(std::nullopt);
     FakePanelWindowReset();
     FakeRequestsReset();
+    FakeSettingsWindowSetOpen(false);
     FakeShellReset();
     FakeWmiReset();
     FakeAudioReset();

@@ -4,6 +4,8 @@
 #include "testing/fakes/dialog_controls_fake.h"
 #include "testing/fakes/input_fake.h"
 #include "testing/fakes/instance_fake.h"
+#include "testing/fakes/settings_window_fake.h"
+#include "ui/settings_dialog.h"
 #include "ui/vcp_explorer.h"
 
 namespace {
@@ -109,12 +111,18 @@ TEST_F(VcpExplorer, WriteDialogSubmitsWhatAUserCouldType) {
     }
 }
 
-TEST_F(VcpExplorer, AnotherMonitorReopensTheExplorer) {
+TEST_F(VcpExplorer, AnotherMonitorReopensTheExplorerAndTheSettingsDialogClosesMeanwhile) {
     Open();
+    EXPECT_TRUE(FakeMainWindowTimerActive(kTimerExplorerClosesSettings));
+    FakeSettingsWindowSetOpen(true);
+    ExplorerClosesSettingsTick();
+    EXPECT_FALSE(SettingsDialogIsOpen());
     FakeDialogChoose(DialogWindow::VcpExplorer, IDC_VCP_MONITOR, 1);
     EXPECT_EQ(g_monitors.selectedMonitor, 1);
     EXPECT_FALSE(DialogIsOpen(DialogWindow::VcpExplorer));
     EXPECT_EQ(FakeMainWindowPostedCommands().back().commandId, static_cast<std::uint32_t>(IDM_VCP_CODES));
+    ExplorerClosesSettingsTick();
+    EXPECT_FALSE(FakeMainWindowTimerActive(kTimerExplorerClosesSettings));
 }
 
 }  // namespace
