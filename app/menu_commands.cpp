@@ -1,7 +1,6 @@
 #include "app/menu_commands.h"
 
 #include "app/control_panel_refresh.h"
-#include "app/later_subsystems.h"
 #include "app/restart.h"
 #include "app/uninstall.h"
 #include "monitors/known_monitors.h"

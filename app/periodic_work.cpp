@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "app/control_panel_refresh.h"
-#include "app/later_subsystems.h"
 #include "app/restart.h"
 #include "automation/dimming.h"
 #include "automation/timed_lines.h"
+#include "monitors/brightness.h"
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
@@ -77,7 +77,7 @@ void TenSecondWork() {
         return;
     }
     RunTimedCommandLines();
-    if (g_settings.checkambient) TransferAmbientBrightness();
+    if (g_settings.checkambient) TransferBrightness();
 }
 
 void DuplicateModeNotice() {

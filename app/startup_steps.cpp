@@ -12,7 +12,6 @@
 #include "ui/control_panel_presenter.h"
 
 void PrepareWmiStrings() { WmiPrepareStrings(); }
-void PrepareSettingsDialogTexts() {}
 void PrepareTimedAndWheelEntries() { TimedLinesStart(ClockLocalTime()); }
 void PrepareControlPanel() { PanelArrange(); }
 void AttachLaptopPanelAndAudio() {

@@ -1,12 +1,9 @@
-// Steps of start-up, exit and the main window whose subsystems are not built yet. Each is
-// called at its place and does nothing until its subsystem fills it in.
+// Steps of start-up, exit and the main window that reach into several subsystems.
 #pragma once
 #include <cstdint>
 
 // The constant WMI namespace, query and property strings of identification and the laptop panel.
 void PrepareWmiStrings();
-// The number texts of the settings dialog's font-size choices.
-void PrepareSettingsDialogTexts();
 // Timed-command times as file times; abbreviated wheel directions ("forw.", "back.", "vorw.",
 // "rück.") written out.
 void PrepareTimedAndWheelEntries();

@@ -206,7 +206,6 @@ int LumistrandMain(HINSTANCE instance, const wchar_t* commandLine) {
                                                     RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
     PrepareWmiStrings();
     VcpCodeTableBuild();
-    PrepareSettingsDialogTexts();
 
     const INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFFFF};
     const auto initCommonControls = OptionalInitCommonControlsEx();

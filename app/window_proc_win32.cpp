@@ -10,7 +10,6 @@
 #include "app/device_events.h"
 #include "app/exit_path.h"
 #include "app/forwarding.h"
-#include "app/later_subsystems.h"
 #include "app/main_window_win32.h"
 #include "app/main_window_work.h"
 #include "app/menu_commands.h"

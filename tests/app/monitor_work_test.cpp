@@ -232,6 +232,12 @@ TEST_F(MonitorWorkTest, TimersReadWhatChangedBehindTheProgramsBack) {
     EXPECT_EQ(FakeMonitorListViewSelected(), 0);
     EXPECT_FALSE(g_monitors.forceReread || g_monitors.powerRecheck);
     EXPECT_FALSE(RunTimer(0x47));
+
+    g_settings.transferbrightness = g_settings.checkambient = true;
+    g_settings.source_brightness = L"1";
+    g_settings.destination_brightness = L"2";
+    EXPECT_TRUE(RunTimer(kTimerTenSeconds));
+    EXPECT_EQ(Sim(1, kBrightness), 20u) << "the ten-second timer copies the source's brightness";
 }
 
 }  // namespace

@@ -1,3 +1,0 @@
-#include "app/later_subsystems.h"
-
-void TransferAmbientBrightness() {}
