@@ -8,7 +8,7 @@ struct MainWindowTimer {
     std::uint32_t id;
     std::uint32_t startPeriodMs;  // 0: not started at start-up; armed by whoever needs it
     bool oneShot;                 // stopped when it fires, before its work runs
-    void (*work)();               // nullptr: its subsystem does not exist yet
+    void (*work)();
 };
 
 // The timers started at start-up come first, in the order they are started.

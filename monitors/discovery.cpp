@@ -82,7 +82,14 @@ void ProbePhysicalMonitor(const DisplayInfo& display, const PhysicalMonitor& mon
 
     g_monitors.laptopFound = false;
     entry.isLaptopPanel = false;
+    const std::wstring previousUid = entry.deviceUid;
     std::wstring name = g_monitors.cloneMode ? entry.gdiDeviceName : IdentifyMonitor(entry, display.deviceName);
+    if (!previousUid.empty() && previousUid != entry.deviceUid) {
+        // The row held another monitor in the last pass: its values are not this monitor's, so
+        // they are read afresh rather than shown and remembered under this monitor's name.
+        entry.ddcCapable = false;
+        entry.brightnessMax = entry.contrastMax = 0;
+    }
 
     ProbePolicy policy;
     DecideProbe(entry, policy);
