@@ -25,7 +25,7 @@ bool DimRows(std::uint32_t idleMs) {
         const std::int32_t brightness = DimStep(*known, entry.brightness, idleMs);
         if (brightness == kNoDimWrite) continue;
         g_monitors.selectedMonitor = row;
-        SetBrightness(static_cast<std::uint32_t>(brightness));
+        SetOwnBrightness(static_cast<std::uint32_t>(brightness));
         wrote = true;
     }
     g_monitors.selectedMonitor = selected;

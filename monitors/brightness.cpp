@@ -174,7 +174,9 @@ bool WriteSelected(const SettingInfo& info, std::uint32_t requested) {
     return false;
 }
 
-void SetValue(const SettingInfo& info, std::uint32_t percent) {
+std::uint32_t RowBit(std::int32_t row) { return 1u << static_cast<std::uint32_t>(row); }
+
+void SetValue(const SettingInfo& info, std::uint32_t percent, bool followSameValues) {
     const std::int32_t selected = g_monitors.selectedMonitor;
     if (!IsTableIndex(selected)) return;
     const MonitorEntry& limits = EntryAt(selected);
@@ -182,7 +184,9 @@ void SetValue(const SettingInfo& info, std::uint32_t percent) {
     value = std::min<std::int64_t>(value, limits.*info.limitMax);
     const auto requested = static_cast<std::uint32_t>(std::max<std::int64_t>(value, 0));
 
-    const std::uint32_t changedRows = WriteSelectedOrEveryRow([&info, requested] { return WriteSelected(info, requested); });
+    const auto write = [&info, requested] { return WriteSelected(info, requested); };
+    const std::uint32_t changedRows =
+        followSameValues ? WriteSelectedOrEveryRow(write) : (write() ? RowBit(selected) : 0);
 
     const MonitorEntry& entry = EntryAt(selected);
     if (entry.answered && !g_monitors.startupPass && entry.*info.maximum != 0) {
@@ -269,8 +273,6 @@ bool TransferTo(std::int32_t destination, std::uint32_t target) {
     return WriteSelectedOnce(kBrightness, true, target).changed;
 }
 
-std::uint32_t RowBit(std::int32_t row) { return 1u << static_cast<std::uint32_t>(row); }
-
 }  // namespace
 
 void BrightnessHoldBalloons(bool hold) { g_balloonsHeld = hold; }
@@ -290,9 +292,11 @@ std::uint32_t WriteSelectedOrEveryRow(const std::function<bool()>& write) {
     return changedRows;
 }
 
-void SetBrightness(std::uint32_t percent) { SetValue(kBrightness, percent); }
+void SetBrightness(std::uint32_t percent) { SetValue(kBrightness, percent, true); }
 
-void SetContrast(std::uint32_t percent) { SetValue(kContrast, percent); }
+void SetOwnBrightness(std::uint32_t percent) { SetValue(kBrightness, percent, false); }
+
+void SetContrast(std::uint32_t percent) { SetValue(kContrast, percent, true); }
 
 void SaveMonitorSettings(PhysicalMonitorHandle monitor, std::int32_t index) {
     if (!g_settings.savenonvolatile) return;

@@ -23,6 +23,9 @@ bool BrightnessBalloonsHeld();
 std::uint32_t WriteSelectedOrEveryRow(const std::function<bool()>& write);
 
 void SetBrightness(std::uint32_t percent);
+// The selected monitor alone, also with samevalues: for values that belong to one monitor,
+// such as its dimming, which every monitor leaves and regains on its own.
+void SetOwnBrightness(std::uint32_t percent);
 void SetContrast(std::uint32_t percent);
 
 // Makes the monitor store its current settings when savenonvolatile is on; otherwise nothing.

@@ -198,6 +198,21 @@ TEST_F(MonitorWorkTest, AnExitPutsBackWhatTriggersAndDimmingKeptAside) {
     }
 }
 
+TEST_F(MonitorWorkTest, WithSameValuesEachMonitorDimsAndReturnsOnItsOwn) {
+    g_settings.samevalues = true;
+    for (const std::int32_t row : {0, 1}) {
+        Known(row).Dim = Known(row).DimPeriod = 1;
+        Known(row).DimBrightness = 10 + 10 * row;
+    }
+    FakeClockAdvance(60001);
+    DimCheck();
+    EXPECT_EQ(std::pair(Sim(0, kBrightness), Sim(1, kBrightness)), std::pair(10u, 20u));
+    NoteInput(ClockTickCount());
+    FakeClockAdvance(500);
+    DimCheck();
+    EXPECT_EQ(std::pair(Sim(0, kBrightness), Sim(1, kBrightness)), std::pair(75u, 60u));
+}
+
 TEST_F(MonitorWorkTest, ACheckBoxClickTogglesPowerOnlyWhenSafetyAllowsIt) {
     struct Case {
         bool safety, ctrlShift, toggled;
