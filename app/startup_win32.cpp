@@ -131,11 +131,10 @@ void StartTimers(HWND window) {
 void RunMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (DialogTakesMessage(message)) continue;
         HWND current = MainWindowHandle();
         if (current != nullptr && TranslateAcceleratorW(current, g_accelerators, &message)) continue;
         if (current != nullptr && IsDialogMessageW(current, &message)) continue;
-        const HWND settings = DialogHandle(DialogWindow::Settings);
-        if (settings != nullptr && IsDialogMessageW(settings, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -1,8 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <array>
-
 #include "platform/dialog_controls.h"
 #include "platform/dialog_handle_win32.h"
 #include "platform/optional_api.h"
@@ -12,26 +10,8 @@ namespace {
 constexpr UINT kWorkMessage = WM_APP + 0x50;
 constexpr UINT_PTR kWorkTimer = 2500;
 
-std::array<const ModelessSpec*, static_cast<std::size_t>(DialogWindow::Count)> g_specs{};
-HHOOK g_keysHook = nullptr;
-
 const ModelessSpec* SpecOf(HWND dialog) {
     return reinterpret_cast<const ModelessSpec*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
-// The main window owns the message loop and offers keys only to itself; this hook lets the
-// open modeless windows have Escape, Tab and Enter first.
-LRESULT CALLBACK OfferDialogKeys(int code, WPARAM wParam, LPARAM lParam) {
-    auto* message = reinterpret_cast<MSG*>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST) {
-        for (const ModelessSpec* spec : g_specs) {
-            const HWND dialog = spec == nullptr ? nullptr : DialogHandle(spec->window);
-            if (dialog == nullptr || (message->hwnd != dialog && !IsChild(dialog, message->hwnd))) continue;
-            if (IsDialogMessageW(dialog, message)) message->message = WM_NULL;
-            break;
-        }
-    }
-    return CallNextHookEx(g_keysHook, code, wParam, lParam);
 }
 
 void Show(HWND dialog) {
@@ -98,18 +78,8 @@ bool OnNotify(HWND dialog, const ModelessSpec& spec, NMHDR& header) {
     return true;
 }
 
-void UnhookWhenNoneOpen() {
-    for (const ModelessSpec* open : g_specs) {
-        if (open != nullptr) return;
-    }
-    if (g_keysHook != nullptr) UnhookWindowsHookEx(g_keysHook);
-    g_keysHook = nullptr;
-}
-
 void Forget(const ModelessSpec& spec) {
     DialogSetHandle(spec.window, nullptr);
-    g_specs[static_cast<std::size_t>(spec.window)] = nullptr;
-    UnhookWhenNoneOpen();
 }
 
 INT_PTR CALLBACK ModelessProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -117,7 +87,6 @@ INT_PTR CALLBACK ModelessProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         const auto* spec = reinterpret_cast<const ModelessSpec*>(lParam);
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         DialogSetHandle(spec->window, dialog);
-        g_specs[static_cast<std::size_t>(spec->window)] = spec;
         spec->open();
         if (spec->work != nullptr) {
             ScheduleWork(dialog);
@@ -161,11 +130,9 @@ bool DialogOpenModeless(const ModelessSpec& spec) {
         return false;
     }
     if (spec.richText && !OptionalLoadRichEdit()) return false;
-    if (g_keysHook == nullptr) g_keysHook = SetWindowsHookExW(WH_GETMESSAGE, OfferDialogKeys, nullptr, GetCurrentThreadId());
     if (CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec.templateId), nullptr, ModelessProc,
                            reinterpret_cast<LPARAM>(&spec)) != nullptr) {
         return true;
     }
-    UnhookWhenNoneOpen();
     return false;
 }

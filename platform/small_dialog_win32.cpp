@@ -158,3 +158,13 @@ void DialogSetHandle(DialogWindow window, HWND dialog) {
     Slot(window) = dialog;
     g_modeless[static_cast<std::size_t>(window)] = dialog != nullptr;
 }
+
+bool DialogTakesMessage(MSG& message) {
+    for (std::size_t window = 0; window < g_open.size(); ++window) {
+        const HWND dialog = g_modeless[window] ? g_open[window] : nullptr;
+        if (dialog != nullptr && (message.hwnd == dialog || IsChild(dialog, message.hwnd))) {
+            return IsDialogMessageW(dialog, &message) != FALSE;
+        }
+    }
+    return false;
+}
