@@ -11,7 +11,7 @@
 #include "update/update_site.h"
 
 void UninstallProgram() {
-    if (!MessageBoxYesNo(UiText(TextId::UninstallTitle), UiText(TextId::UninstallQuestion), true)) return;
+    if (!MessageBoxYesNo(UiText(TextId::ClickNoIfUnsure), UiText(TextId::UninstallQuestion), true)) return;
     g_settings.autostart = false;
     ApplyAutostartShortcut();
     ShellDeleteFile(ProgramFolderOf(ShellProgramPath()) + L"\\" + kSettingsFileName);

@@ -544,7 +544,7 @@ constexpr TextPair kTexts[] = {
      L"Die heruntergeladene Datei ist keine vollst\u00E4ndige Programmdatei,\nes wurde nichts installiert."},
     {TextId::UpdateVersions, L" actual  running  version     %ls\r\n new downloadable version     %ls\r\n",
      L" momentan ausgef\u00FChrte Version %ls\r\n neue herunterladbare Version %ls\r\n"},
-    {TextId::UninstallTitle, L"Click No if you are unsure!", L"im Zweifelsfall klicke Nein!"},
+    {TextId::ClickNoIfUnsure, L"Click No if you are unsure!", L"im Zweifelsfall klicke Nein!"},
     {TextId::UninstallQuestion,
      L"If you click Yes, then Lumistrand will be uninstalled,\nthis means the running Lumistrand-program will end,\n"
      L"and the Lumistrand-program-file will be deleted.",
@@ -555,7 +555,6 @@ constexpr TextPair kTexts[] = {
     {TextId::SettingsResetQuestion,
      L"If you click Yes, then you will lose all your settings,\nlike hot keys, colors and so on!",
      L"Wenn Sie Ja anklicken, gehen alle Ihre Einstellungen,\nTastenkombinationen, Farbeinstellungen usw. verloren!"},
-    {TextId::SettingsResetTitle, L"Click No if you are unsure!", L"im Zweifelsfall klicke Nein!"},
     {TextId::SettingsResetRefused,
      L"The settings were not reset: %ls could not be moved aside\n(it is in use or write-protected).\n"
      L"Nothing was lost; close the program that uses it and try again.",
@@ -636,9 +635,6 @@ constexpr TextPair kTexts[] = {
     {TextId::TipSetLogFileChoose,
      L"click for determining log-file-location",
      L"klicken, um den Ort der Log-Datei festzulegen"},
-    {TextId::TipSetVolumeIcon,
-     L"show or hide\ndefault-audio-device-volume\nnotification icon",
-     L"Symbol der Lautst\u00E4rke\ndes Standard-Audioger\u00E4ts\nzeigen oder verbergen"},
     {TextId::TipSetCombined,
      L"Brightness and Contrast combined in one icon",
      L"Helligkeit und Kontrast in einem Symbol"},

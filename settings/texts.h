@@ -72,11 +72,10 @@ enum class TextId {
     UpdateCheckFailed,
     UpdateNotExecutable,
     UpdateVersions,         // printf pattern: running version, new version
-    UninstallTitle,
+    ClickNoIfUnsure,        // title of the questions whose Yes cannot be taken back
     UninstallQuestion,
     SettingsNoFreeEntries,
     SettingsResetQuestion,
-    SettingsResetTitle,
     SettingsResetRefused,  // printf pattern: the file that could not be moved aside
     SettingsDeleteLog,
     SettingsDeleteLogTitle,
@@ -102,7 +101,6 @@ enum class TextId {
     TipSetSameValues,
     TipSetLogFile,
     TipSetLogFileChoose,
-    TipSetVolumeIcon,
     TipSetCombined,
     TipSetClearType,
     TipSetAntialiasing,

@@ -185,7 +185,7 @@ SettingsNext Ok() {
     if (!StoreAll()) return SettingsNext::Stay;
     const wchar_t* reason = nullptr;
     if (!HasAnyIcon()) {
-        if (!MessageBoxYesNo(UiText(TextId::SettingsResetTitle), UiText(TextId::SettingsNoIcons), true)) {
+        if (!MessageBoxYesNo(UiText(TextId::ClickNoIfUnsure), UiText(TextId::SettingsNoIcons), true)) {
             g_settings.showvolumeicon = true;
         }
         reason = L"no notification icons -> restart Lumistrand";

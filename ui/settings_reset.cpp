@@ -34,7 +34,7 @@ void ShowRefused(const std::wstring& path) {
 bool MoveSettingsFileAside(const std::wstring& path) { return !FileExists(path) || !MoveAside(path).empty(); }
 
 SettingsReset ResetSettings() {
-    if (!MessageBoxYesNo(UiText(TextId::SettingsResetTitle), UiText(TextId::SettingsResetQuestion), true)) {
+    if (!MessageBoxYesNo(UiText(TextId::ClickNoIfUnsure), UiText(TextId::SettingsResetQuestion), true)) {
         return SettingsReset::Declined;
     }
     MessageBoxForgetAnswers(kRememberedAnswers);

@@ -30,7 +30,7 @@ constexpr TipRange kTips[] = {
     {IDC_SET_SAMEVALUES, 1, 1, TextId::TipSetSameValues},
     {IDC_SET_LOGFILE, 1, 1, TextId::TipSetLogFile},
     {IDC_SET_LOGFILE_CHOOSE, 1, 1, TextId::TipSetLogFileChoose},
-    {IDC_SET_VOLUME_ICON, 1, 1, TextId::TipSetVolumeIcon},
+    {IDC_SET_VOLUME_ICON, 1, 1, TextId::TipVolumeIconBox},
     {IDC_SET_ICON_FIRST + 2, 10, 5, TextId::TipSetCombined},
     {IDC_SET_CLEARTYPE, 1, 1, TextId::TipSetClearType},
     {IDC_SET_ANTIALIASING, 1, 1, TextId::TipSetAntialiasing},
