@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/files.h"
 #include "testing/fakes/files_fake.h"
 
 namespace {
@@ -12,11 +13,27 @@ std::vector<std::wstring> g_opened;
 const std::wstring kProgramPath = (std::filesystem::temp_directory_path() / "lumistrand-program").wstring() + L"\\Lumistrand.exe";
 std::wstring g_programPath = kProgramPath;
 bool g_remoteSession = false;
+
+struct FreshFolder {
+    std::filesystem::path path;
+    ~FreshFolder() {
+        std::error_code error;
+        if (!path.empty()) std::filesystem::remove_all(path, error);
+    }
+} g_freshFolder;
 }  // namespace
 
 std::wstring ShellRoamingAppDataFolder() { return g_roamingFolder; }
 
 void FakeShellSetRoamingFolder(const std::wstring& folder) { g_roamingFolder = folder; }
+
+std::filesystem::path FakeShellFreshRoamingFolder() {
+    g_freshFolder.path = std::filesystem::temp_directory_path() / ("lumistrand-roaming-" + std::to_string(ProcessCurrentId()));
+    std::filesystem::remove_all(g_freshFolder.path);
+    std::filesystem::create_directories(g_freshFolder.path);
+    g_roamingFolder = g_freshFolder.path.wstring();
+    return g_freshFolder.path;
+}
 
 const std::vector<std::wstring>& FakeShellOpenedFiles() { return g_opened; }
 

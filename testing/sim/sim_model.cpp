@@ -354,6 +354,14 @@ const std::vector<SimTransaction>& SimTransactions() { return World().record; }
 
 void SimClearTransactions() { World().record.clear(); }
 
+int SimTransactionCount(const std::string& operation, std::int32_t monitor, std::int32_t code) {
+    int count = 0;
+    for (const SimTransaction& t : World().record) {
+        count += t.operation == operation && (monitor < 0 || t.monitor == monitor) && (code < 0 || t.code == code);
+    }
+    return count;
+}
+
 void SimSetTransactionObserver(void (*observer)(const SimTransaction&)) { World().transactionObserver = observer; }
 
 void SimSetChangeObserver(void (*observer)()) { World().changeObserver = observer; }

@@ -105,6 +105,8 @@ SimMonitor* SimMonitorAt(std::int32_t index);
 
 const std::vector<SimTransaction>& SimTransactions();
 void SimClearTransactions();
+// Recorded calls of this operation, for one monitor and one code when they are not -1.
+int SimTransactionCount(const std::string& operation, std::int32_t monitor = -1, std::int32_t code = -1);
 // Called with every transaction as it is recorded (the dxva2.dll appends them to a log file).
 void SimSetTransactionObserver(void (*observer)(const SimTransaction&));
 // Called after each call that changed monitor state (the dxva2.dll persists it).

@@ -1,11 +1,9 @@
 #include "app/forwarding.h"
-#include "platform/files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "app/exit_path.h"
@@ -19,6 +17,7 @@
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/shell_fake.h"
+#include "testing/file_text.h"
 #include "testing/program_state.h"
 
 namespace {
@@ -86,14 +85,10 @@ TEST(RunPendingLine, TheStartUpLineRunsOnlyWithArgumentsAndOnlyAWaitingThreadIsA
 class SubmitTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        roaming_ = std::filesystem::temp_directory_path() / ("lumistrand-submit-" + std::to_string(ProcessCurrentId()));
-        std::filesystem::remove_all(roaming_);
-        std::filesystem::create_directories(roaming_);
         ResetProgramState();
-        FakeShellSetRoamingFolder(roaming_.wstring());
+        roaming_ = FakeShellFreshRoamingFolder();
         MainWindowAttach(0x5150);
     }
-    void TearDown() override { std::filesystem::remove_all(roaming_); }
 
     std::filesystem::path roaming_;
 };
@@ -127,17 +122,13 @@ TEST_F(SubmitTest, LinesGoToTheWindowAsFullBlocksOrStraightIntoThePendingLine) {
 
 TEST_F(SubmitTest, ShellEscapeWritesTheBatchFileAndNeverReachesTheWindow) {
     const auto batch = roaming_ / "Lumistrand" / "run.bat";
-    const auto content = [&] {
-        std::ifstream file(batch, std::ios::binary);
-        return std::string{std::istreambuf_iterator<char>(file), {}};
-    };
     EXPECT_FALSE(SubmitCommandLineTo(0x5150, L"  !start \"\" Notepad.exe", 4711));
     EXPECT_TRUE(FakeInstanceSentLines().empty());
-    EXPECT_EQ(content(), "start \"\" Notepad.exe\r\n");  // case kept: not a command line
+    EXPECT_EQ(FileBytes(batch), "start \"\" Notepad.exe\r\n");  // case kept: not a command line
     ASSERT_EQ(FakeShellOpenedFiles().size(), 1u);
     EXPECT_EQ(FakeFilesHostPath(FakeShellOpenedFiles()[0]), batch);
     SubmitCommandLine(L"!" + std::wstring(600, L'x'), kOriginInternal);  // replaces, cut to 520 bytes
-    EXPECT_EQ(content(), std::string(520, 'x') + "\r\n");
+    EXPECT_EQ(FileBytes(batch), std::string(520, 'x') + "\r\n");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 
@@ -25,20 +24,12 @@
 #include "testing/fakes/requests_fake.h"
 #include "testing/fakes/settings_file_fake.h"
 #include "testing/fakes/shell_fake.h"
+#include "testing/file_text.h"
 #include "testing/program_state.h"
 
 namespace {
 
 const std::filesystem::path kLog = std::filesystem::temp_directory_path() / ("lumistrand_events_log.txt-" + std::to_string(ProcessCurrentId()));
-const std::filesystem::path kRoaming = std::filesystem::temp_directory_path() / ("lumistrand-events-" + std::to_string(ProcessCurrentId()));
-
-std::wstring LogText() {
-    std::ifstream file(kLog, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::wstring text;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) text += static_cast<wchar_t>((bytes[i] & 0xFF) | (bytes[i + 1] & 0xFF) << 8);
-    return text;
-}
 
 struct Outcome {
     std::uint32_t restarts = 0, restartAtMs = 0;
@@ -91,16 +82,11 @@ protected:
         ResetProgramState();
         FakeSettingsFiles().clear();
         std::filesystem::remove(kLog);
-        std::filesystem::remove_all(kRoaming);
-        std::filesystem::create_directories(kRoaming);
-        FakeShellSetRoamingFolder(kRoaming.wstring());
+        FakeShellFreshRoamingFolder();
         g_settings.logfileflag = true;
         g_settings.logfile = kLog.wstring();
     }
-    void TearDown() override {
-        std::filesystem::remove(kLog);
-        std::filesystem::remove_all(kRoaming);
-    }
+    void TearDown() override { std::filesystem::remove(kLog); }
 };
 
 void MonitorOn() { OnPowerSettingChange(PowerSetting::MonitorPower, 1); }
@@ -147,9 +133,9 @@ TEST_F(MainWindowEvents, EventsWaitForTheirTimerAndABurstActsOnce) {
         EXPECT_EQ(outcome.checksAtMs, c.expected.checksAtMs);
         EXPECT_EQ(outcome.settingsOpened, c.expected.settingsOpened);
         if (c.logged != nullptr) {
-            EXPECT_NE(LogText().find(c.logged), std::wstring::npos);
+            EXPECT_NE(Utf16FileText(kLog).find(c.logged), std::wstring::npos);
         }
-        EXPECT_EQ(LogText().find(L"-> now restart", LogText().find(L"-> now restart") + 1), std::wstring::npos);
+        EXPECT_EQ(Utf16FileText(kLog).find(L"-> now restart", Utf16FileText(kLog).find(L"-> now restart") + 1), std::wstring::npos);
     }
     SetUp();
     for (const PowerSetting setting : {PowerSetting::PowerSource, PowerSetting::PowerSaving, PowerSetting::Other})
@@ -213,7 +199,7 @@ TEST_F(MainWindowEvents, MenuCommandsRestartSubmitAndToggleTheListMonitor) {
         EXPECT_TRUE(RunMenuCommand(c.id, 1));
         EXPECT_EQ(FakeRestartRequests(), c.restart ? 1u : 0u);
         if (c.logged != nullptr) {
-            EXPECT_NE(LogText().find(c.logged), std::wstring::npos);
+            EXPECT_NE(Utf16FileText(kLog).find(c.logged), std::wstring::npos);
         }
         EXPECT_EQ(KnownMonitorOf(g_monitors.entries[1])->ignoremonitor, c.ignored);
     }

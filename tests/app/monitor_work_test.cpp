@@ -19,7 +19,6 @@
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
 #include "monitors/pending_requests.h"
-#include "platform/files.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
@@ -48,14 +47,11 @@ constexpr std::uint32_t kPowerOff = 4;
 class MonitorWorkTest : public ::testing::Test {
 protected:
     void SetUp() override { Start(true); }
-    void TearDown() override { std::filesystem::remove_all(roaming_); }
 
     // identified: the displays report monitors with identification strings.
     void Start(bool identified) {
-        std::filesystem::remove_all(roaming_);
-        std::filesystem::create_directories(roaming_);
         ResetProgramState();
-        FakeShellSetRoamingFolder(roaming_.wstring());
+        roaming_ = FakeShellFreshRoamingFolder();
         if (identified) {
             FakeDisplayConfigSet(L"\\\\.\\DISPLAY1", {10, L"\\\\?\\DISPLAY#DEL4065#5&2c8c0a2e&0&UID4352#{e6f07b5f}", L""});
             FakeDisplayConfigSet(L"\\\\.\\DISPLAY2", {10, L"\\\\?\\DISPLAY#BNQ8020#5&2c8c0a2e&0&UID4353#{e6f07b5f}", L""});
@@ -73,7 +69,7 @@ protected:
         Known(row).MonitorContrast = contrast;
     }
 
-    const std::filesystem::path roaming_ = std::filesystem::temp_directory_path() / ("lumistrand-monitor-work-" + std::to_string(ProcessCurrentId()));
+    std::filesystem::path roaming_;
 };
 
 TEST_F(MonitorWorkTest, RestoreWritesWhatWasRememberedAndKeepsTheSelection) {

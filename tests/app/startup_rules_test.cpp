@@ -8,7 +8,6 @@
 #include "app/midnight_guard.h"
 #include "app/older_versions.h"
 #include "app/restart_marker.h"
-#include "platform/files.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/shell_fake.h"
 
@@ -38,11 +37,7 @@ TEST(MidnightGuard, WaitsOutTheFirstMinuteOfTheDayAtMostOnce) {
 }
 
 TEST(RestartMarker, IsTakenOnceAndTheFolderTidied) {
-    const auto roaming = std::filesystem::temp_directory_path() / ("lumistrand-restart-marker-" + std::to_string(ProcessCurrentId()));
-    const auto folder = roaming / "Lumistrand";
-    std::filesystem::remove_all(roaming);
-    std::filesystem::create_directories(roaming);
-    FakeShellSetRoamingFolder(roaming.wstring());
+    const auto folder = FakeShellFreshRoamingFolder() / "Lumistrand";
     ASSERT_TRUE(MarkHiddenRestart(true));
     std::ofstream(folder / "Lumistrand.bat") << "obsolete";
     EXPECT_TRUE(TakeHiddenRestartMarker());
@@ -54,7 +49,6 @@ TEST(RestartMarker, IsTakenOnceAndTheFolderTidied) {
     std::ofstream(folder / "Lumistrand.txt") << "log";
     EXPECT_FALSE(TakeHiddenRestartMarker());
     EXPECT_TRUE(std::filesystem::exists(folder / "Lumistrand.txt"));  // a folder in use stays
-    std::filesystem::remove_all(roaming);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "tests/e2e/e2e_helpers.h"
+#include "testing/wine/e2e_helpers_win32.h"
 
 namespace {
 

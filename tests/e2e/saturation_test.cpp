@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "testing/wine/e2e_helpers_win32.h"
 #include "testing/wine/e2e_tray_win32.h"
-#include "tests/e2e/e2e_helpers.h"
 
 namespace {
 

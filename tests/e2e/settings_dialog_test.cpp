@@ -5,24 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
-#include "tests/e2e/e2e_helpers.h"
+#include "testing/wine/e2e_helpers_win32.h"
 
 namespace {
-
-struct TitleSearch {
-    DWORD processId;
-    int found;
-};
-
-BOOL CALLBACK CountSettingsWindows(HWND window, LPARAM search) {
-    auto* s = reinterpret_cast<TitleSearch*>(search);
-    DWORD owner = 0;
-    wchar_t title[64] = {};
-    GetWindowThreadProcessId(window, &owner);
-    GetWindowTextW(window, title, 64);
-    if (owner == s->processId && std::wstring(title) == L"Lumistrand - Settings") ++s->found;
-    return TRUE;
-}
 
 HWND WaitForSettings(const wchar_t* title = L"Lumistrand - Settings") {
     for (int wait = 0; wait < 100; ++wait, Sleep(50)) {
@@ -52,9 +37,12 @@ TEST(SettingsDialogE2e, OpensOnceStoresATickInBothFilesAndReopensAfterALanguageR
     ASSERT_NE(dialog, nullptr);
     PostMessageW(main, WM_COMMAND, IDM_SETTINGS, 0);
     Sleep(500);
-    TitleSearch search{first.processId, 0};
-    EnumWindows(CountSettingsWindows, reinterpret_cast<LPARAM>(&search));
-    EXPECT_EQ(search.found, 1);
+    const auto settings = ProgramWindows(first, [](HWND window) {
+        wchar_t title[64] = {};
+        GetWindowTextW(window, title, 64);
+        return std::wstring(title) == L"Lumistrand - Settings";
+    });
+    EXPECT_EQ(settings.size(), 1u);
     EXPECT_EQ(GetForegroundWindow(), dialog);
 
     SendDlgItemMessageW(dialog, IDC_SET_NOTIFICATIONS, BM_CLICK, 0, 0);

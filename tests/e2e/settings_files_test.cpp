@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/e2e/e2e_helpers.h"
+#include "testing/wine/e2e_helpers_win32.h"
 
 namespace {
 

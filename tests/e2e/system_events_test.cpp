@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/e2e/e2e_helpers.h"
+#include "testing/wine/e2e_helpers_win32.h"
 
 namespace {
 
@@ -41,24 +41,8 @@ void SendMonitorPowerOn(const ProgramProcess& program, HWND window) {
 }
 
 // The help windows the program shows: dialogs holding a rich-text field.
-struct HelpSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK MatchHelpWindow(HWND window, LPARAM data) {
-    auto& search = *reinterpret_cast<HelpSearch*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && FindWindowExW(window, nullptr, L"RichEdit20W", nullptr) != nullptr)
-        search.found.push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> HelpWindows(const ProgramProcess& program) {
-    HelpSearch search{program.processId, {}};
-    EnumWindows(MatchHelpWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return ProgramWindows(program, [](HWND window) { return FindWindowExW(window, nullptr, L"RichEdit20W", nullptr) != nullptr; });
 }
 
 LPARAM g_monitorPowerState = -1;  // what SC_MONITORPOWER asked for; -1: it never came

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "monitors/monitor_table.h"
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/files_fake.h"
 #include "testing/fakes/shell_fake.h"
+#include "testing/file_text.h"
 #include "testing/program_state.h"
 
 namespace {
@@ -62,11 +62,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(root); }
 
-    static std::string Bytes(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
     const fs::path root = fs::temp_directory_path() / ("lumistrand-log-" + std::to_string(ProcessCurrentId()));
     std::wstring stamp;
 };
@@ -79,7 +74,7 @@ TEST_F(EventLogFile, FirstLineCreatesTheDefaultFileAndNamesComeFromTheTable) {
     g_settings.logfileflag = true;
     EXPECT_EQ(LogEvent(kNone, -1, L"SetMonitorBrightness", 1, nullptr), 1);
     EXPECT_EQ(FakeFilesHostPath(g_settings.logfile), log);
-    const std::string first = Bytes(log);
+    const std::string first = FileBytes(log);
     EXPECT_EQ(first, EncodeUtf16Le(L"\xFEFFProcess identifier,  time,  monitorname,  command,  or some other information\r\n\r\n" +
                                    stamp + L"SetMonitorBrightness SUCCESS  \r\n"));
 
@@ -91,7 +86,7 @@ TEST_F(EventLogFile, FirstLineCreatesTheDefaultFileAndNamesComeFromTheTable) {
     LogEvent(0xABCD12, 2, L"x", -1, nullptr);  // entry 2 has no name
     EXPECT_TRUE(LogFailureCause(true, L"Save settings", L"C:\\a.xml", 5));
     EXPECT_FALSE(LogFailureCause(false, L"Save settings", L"C:\\a.xml", 5));
-    const std::string named = Bytes(log);
+    const std::string named = FileBytes(log);
     EXPECT_EQ(named, first + EncodeUtf16Le(later + L"00ABCD12  DellU2414H  GetMonitorBrightness ERROR  value 5\r\n" +
                                            later + L"00ABCD12  x  \r\n" + later +
                                            L"Save settings ERROR  C:\\a.xml  error 0x00000005\r\n"));
@@ -100,7 +95,7 @@ TEST_F(EventLogFile, FirstLineCreatesTheDefaultFileAndNamesComeFromTheTable) {
     FakeFilesHoldOpen(g_settings.logfile, true);
     EXPECT_EQ(LogEvent(kNone, -1, L"lost", 0, nullptr), 0);
     FakeFilesHoldOpen(g_settings.logfile, false);
-    EXPECT_EQ(Bytes(log), named);
+    EXPECT_EQ(FileBytes(log), named);
 }
 
 TEST_F(EventLogFile, ForeignFileIsKeptAsideAndReplaced) {
@@ -109,9 +104,9 @@ TEST_F(EventLogFile, ForeignFileIsKeptAsideAndReplaced) {
     std::ofstream(root / "docs" / "notes.txt") << "my notes";
     std::ofstream(root / "docs" / "notes.000") << "older";
     EXPECT_EQ(LogEvent(kNone, -1, L"op", 1, nullptr), 1);
-    EXPECT_EQ(Bytes(root / "docs" / "notes.001"), "my notes");
-    EXPECT_EQ(Bytes(root / "docs" / "notes.000"), "older");
-    EXPECT_EQ(Bytes(root / "docs" / "notes.txt"), EncodeUtf16Le(LogFileHeader() + stamp + L"op SUCCESS  \r\n"));
+    EXPECT_EQ(FileBytes(root / "docs" / "notes.001"), "my notes");
+    EXPECT_EQ(FileBytes(root / "docs" / "notes.000"), "older");
+    EXPECT_EQ(FileBytes(root / "docs" / "notes.txt"), EncodeUtf16Le(LogFileHeader() + stamp + L"op SUCCESS  \r\n"));
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,6 +15,7 @@
 #include "testing/fakes/control_panel_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
 #include "testing/fakes/requests_fake.h"
+#include "testing/file_text.h"
 #include "testing/program_state.h"
 #include "testing/sim/sim_config.h"
 #include "testing/sim/sim_model.h"
@@ -48,14 +47,6 @@ protected:
         std::string error;
         ASSERT_TRUE(SimParseConfig(text, config, error)) << error;
         SimLoad(config);
-    }
-
-    static int Count(const std::string& operation, int monitor = -1, int code = -1) {
-        int count = 0;
-        for (const SimTransaction& t : SimTransactions()) {
-            count += t.operation == operation && (monitor < 0 || t.monitor == monitor) && (code < 0 || t.code == code);
-        }
-        return count;
     }
 
     // Monitor 0's calls, with the code where there is one.
@@ -93,12 +84,7 @@ TEST_F(Discovery, FirstPassReadsAndLogsInOrderAndLaterPassesLeaveAnsweredMonitor
     EXPECT_EQ(Cells(0), L"75|50|128");  // red: 50 of 100 on the 0..255 scale, rounded half up
     EXPECT_EQ(Cells(1), L"60|50|0");    // no gains: the row shows the stored 0
 
-    std::ifstream file(log, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::wstring text;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        text += static_cast<wchar_t>((bytes[i] & 0xFF) | (bytes[i + 1] & 0xFF) << 8);
-    }
+    const std::wstring text = Utf16FileText(log);
     for (const wchar_t* expected :
          {L"GetNumberOfPhysicalMonitorsFromHMONITOR SUCCESS  \r\n", L"GetMonitorBrightness ERROR  \r\n",
           L"MinimumBrightness 0  CurrentBrightness 75  MaximumBrightness 100\r\n", L"VCP 0xD6 Get Power Mode SUCCESS  \r\n",
@@ -108,7 +94,6 @@ TEST_F(Discovery, FirstPassReadsAndLogsInOrderAndLaterPassesLeaveAnsweredMonitor
           L"current Volume 30  maximum Volume 100\r\n", L"monitorname  DISPLAY2\r\n"}) {
         EXPECT_NE(text.find(expected), std::wstring::npos) << std::string(expected, expected + std::wcslen(expected));
     }
-    file.close();
     std::filesystem::remove(log);
 
     SimClearTransactions();
@@ -118,7 +103,7 @@ TEST_F(Discovery, FirstPassReadsAndLogsInOrderAndLaterPassesLeaveAnsweredMonitor
     g_monitors.forceReread = true;
     DiscoverMonitors(false);
     EXPECT_EQ(MonitorListCell(0, kColumnBrightness), L"20");
-    EXPECT_EQ(Count(kCapsRequest), 0);  // a stored capabilities string is reused
+    EXPECT_EQ(SimTransactionCount(kCapsRequest), 0);  // a stored capabilities string is reused
 }
 
 TEST_F(Discovery, RechecksOfTheMainWindowStopTheProbeEarly) {
@@ -149,7 +134,7 @@ TEST_F(Discovery, RetryCountsAndPausesOfEachRead) {
         SetUp();
         SimFailAlways(c.failing, -1, 0);
         DiscoverMonitors(false);
-        EXPECT_EQ(Count(c.failing, 0, c.code), c.attempts) << c.failing << " " << c.code;
+        EXPECT_EQ(SimTransactionCount(c.failing, 0, c.code), c.attempts) << c.failing << " " << c.code;
     }
     // The brightness case is the last state: its attempts pause 50 ms besides the reply time.
     std::vector<std::uint32_t> ticks;
@@ -162,14 +147,14 @@ TEST_F(Discovery, RetryCountsAndPausesOfEachRead) {
     // A monitor that never answered gets one attempt without pause on later passes.
     SimClearTransactions();
     DiscoverMonitors(false);
-    EXPECT_EQ(Count(kGetBrightness, 0), 1);
+    EXPECT_EQ(SimTransactionCount(kGetBrightness, 0), 1);
 
     // No monitor answers: three whole passes, and the selection is left alone.
     SetUp();
     SimFailAlways(kGetBrightness, -1, -1);
     g_monitors.selectedMonitor = 7;
     DiscoverMonitors(false);
-    EXPECT_EQ(Count(kGetBrightness), 3 * 2 * 3);
+    EXPECT_EQ(SimTransactionCount(kGetBrightness), 3 * 2 * 3);
     EXPECT_EQ(g_monitors.selectedMonitor, 7);
 }
 
@@ -209,11 +194,11 @@ TEST_F(Discovery, RangeEdgesOfBrightnessAndSpeaker) {
           "monitor B\nvcp 10 50 100\nvcp 62 0x132 0x164\n",
           "monitor C\nvcp 10 5 100 min=10\nvcp 12 100 200 min=150\n"});
     DiscoverMonitors(false);
-    EXPECT_EQ(Count(kGetBrightness, 0), 3);
+    EXPECT_EQ(SimTransactionCount(kGetBrightness, 0), 3);
     const MonitorEntry& flat = g_monitors.entries[0];
     EXPECT_EQ(flat.contrast, 40);  // it answered, so the probe went on
     SetBrightness(30);             // a flat range is written with its one raw value
-    EXPECT_EQ(Count("SetMonitorBrightness", 0), 1);
+    EXPECT_EQ(SimTransactionCount("SetMonitorBrightness", 0), 1);
     EXPECT_EQ(flat.speakerVolume, 0);
     EXPECT_EQ(flat.speakerVolumeMax, 100);
     EXPECT_EQ(g_monitors.entries[1].speakerVolume, 50);  // low 8 bits of both
@@ -245,25 +230,25 @@ TEST_F(Discovery, FiftyFailedCapabilityRequestsThenSilence) {
     SimFailAlways(kCapsRequest, -1, 0);
     SimCurrent().latencies = SimLatencies{0, 0, 0, 0};
     DiscoverMonitors(false);
-    EXPECT_EQ(Count(kCapsRequest, 0), 50);
+    EXPECT_EQ(SimTransactionCount(kCapsRequest, 0), 50);
     const auto tickOf = [](const std::string& operation) {
         const auto& all = SimTransactions();
         return std::find_if(all.begin(), all.end(), [&](const auto& t) { return t.operation == operation; })->tick;
     };
     EXPECT_EQ(tickOf("GetMonitorRedGreenOrBlueGain") - tickOf(kCapsLength), 50u * 50u);  // the last failure pauses too
-    EXPECT_EQ(Count(kGetVcp, 0, 0x14), 0);
+    EXPECT_EQ(SimTransactionCount(kGetVcp, 0, 0x14), 0);
 
     SimClearTransactions();
     g_monitors.forceReread = true;
     DiscoverMonitors(false);
-    EXPECT_EQ(Count(kCapsRequest, 0) + Count(kCapsLength, 0), 0);
+    EXPECT_EQ(SimTransactionCount(kCapsRequest, 0) + SimTransactionCount(kCapsLength, 0), 0);
 
     // A string longer than any monitor sends is refused before it is requested.
     SetUp();
     SimMonitorAt(0)->capabilities = "(vcp(10 14(05))" + std::string(5000, ' ') + ")";
     DiscoverMonitors(false);
-    EXPECT_EQ(Count(kCapsRequest, 0), 0);
-    EXPECT_EQ(Count(kCapsLength, 0), 50);
+    EXPECT_EQ(SimTransactionCount(kCapsRequest, 0), 0);
+    EXPECT_EQ(SimTransactionCount(kCapsLength, 0), 50);
 }
 
 TEST_F(Discovery, Use6BReadsTheBacklightCodeAndKeepsTheMinimum) {
@@ -272,10 +257,10 @@ TEST_F(Discovery, Use6BReadsTheBacklightCodeAndKeepsTheMinimum) {
     g_settings.known[5].use6B = 1;
     g_monitors.entries[0].brightnessMin = 20;
     DiscoverMonitors(false);
-    EXPECT_EQ(Count(kGetBrightness, 0), 0);
-    EXPECT_EQ(Count(kGetVcp, 0, 0x6B), 1);
+    EXPECT_EQ(SimTransactionCount(kGetBrightness, 0), 0);
+    EXPECT_EQ(SimTransactionCount(kGetVcp, 0, 0x6B), 1);
     EXPECT_EQ(g_monitors.entries[0].brightness, 33);  // 40 on 20..80
-    EXPECT_EQ(Count(kGetBrightness, 1), 1);
+    EXPECT_EQ(SimTransactionCount(kGetBrightness, 1), 1);
 }
 
 TEST_F(Discovery, ChangedMonitorSetRestartsOnlyOnLaterPasses) {

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <tuple>
 
-#include "platform/files.h"
 #include "settings/settings_startup.h"
 #include "settings/settings_store.h"
 #include "settings/ui_language.h"
@@ -20,17 +19,14 @@ protected:
     void SetUp() override {
         ResetProgramState();
         FakeSettingsFiles().clear();
-        std::filesystem::remove_all(roaming_);
-        std::filesystem::create_directories(roaming_);
-        FakeShellSetRoamingFolder(roaming_);
+        roaming_ = FakeShellFreshRoamingFolder().wstring();
         FakeSystemUiLanguageSet(kLanguageEnglish);
     }
-    void TearDown() override { std::filesystem::remove_all(roaming_); }
 
     FakeSettingsFile& ProgramFile() { return FakeSettingsFiles()[kSettingsFileName]; }
     FakeSettingsFile& Profile() { return FakeSettingsFiles()[roaming_ + L"\\Lumistrand\\Lumistrand.xml"]; }
 
-    const std::wstring roaming_ = (std::filesystem::temp_directory_path() / ("lumistrand-settings-" + std::to_string(ProcessCurrentId()))).wstring();
+    std::wstring roaming_;
 };
 
 TEST_F(SettingsStoreTest, LoadReadsTheProgramFolderFileOnlyWhenItIsWritableAndStopsAtAnError) {

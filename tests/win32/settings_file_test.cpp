@@ -4,19 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "settings/settings_file.h"
+#include "testing/file_text.h"
 
 namespace {
-
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 SettingsPairs ReadAll(const std::wstring& path) {
     SettingsPairs pairs;

@@ -57,13 +57,7 @@ protected:
         return writes;
     }
 
-    static int Count(const std::string& operation, int code = -1) {
-        int count = 0;
-        for (const SimTransaction& t : SimTransactions()) {
-            count += t.operation == operation && (code < 0 || t.code == code);
-        }
-        return count;
-    }
+    static int Count(const std::string& operation, int code = -1) { return SimTransactionCount(operation, -1, code); }
 
     static MonitorEntry& Entry(int index) { return g_monitors.entries[static_cast<std::size_t>(index)]; }
 };

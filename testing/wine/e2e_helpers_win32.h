@@ -4,12 +4,13 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <functional>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "testing/file_text.h"
 #include "testing/wine/e2e_harness_win32.h"
 
 // The built-in monitors with near-zero latencies: the tests pay for the program's own
@@ -83,20 +84,6 @@ inline void SimLogWaitQuiet(const std::wstring& log, DWORD quietMs = 400) {
         if (now != count) stableSince = GetTickCount();
         count = now;
     }
-}
-
-inline std::string FileBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// A UTF-16 LE file such as the event log, without its byte-order mark.
-inline std::wstring Utf16FileText(const std::wstring& path) {
-    const std::string bytes = FileBytes(path);
-    std::wstring text;
-    for (size_t i = bytes.rfind("\xFF\xFE", 0) == 0 ? 2 : 0; i + 1 < bytes.size(); i += 2)
-        text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    return text;
 }
 
 inline bool FileWriteBytes(const std::wstring& path, const std::string& bytes) {
@@ -178,4 +165,25 @@ inline HWND WaitForSuccessor(HWND previous, ProgramProcess& next) {
 inline bool QuitFirstInstance(const E2eSandbox& sandbox, ProgramProcess& first) {
     DWORD code = 0;
     return ProgramRunToExit(L"q", E2eSandboxEnvironment(sandbox), 30000, code) && ProgramWaitForExit(first, 20000, code);
+}
+
+struct E2eWindowSearch {
+    DWORD processId;
+    const std::function<bool(HWND)>& match;
+    std::vector<HWND> found;
+};
+
+inline BOOL CALLBACK E2eMatchWindow(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<E2eWindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && search.match(window)) search.found.push_back(window);
+    return TRUE;
+}
+
+// The program's top-level windows that match.
+inline std::vector<HWND> ProgramWindows(const ProgramProcess& program, const std::function<bool(HWND)>& match) {
+    E2eWindowSearch search{program.processId, match, {}};
+    EnumWindows(E2eMatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
