@@ -15,7 +15,7 @@
 
 #include "bench/bench_process_win32.h"
 #include "bench/utf16_count.h"
-#include "testing/wine/e2e_helpers_win32.h"
+#include "tests/e2e/e2e_helpers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "monitors/colour.h"
-#include "testing/command_fixture.h"
+#include "tests/commands/command_fixture.h"
 
 namespace {
 

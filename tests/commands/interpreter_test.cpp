@@ -5,7 +5,7 @@
 #include "app/forwarding.h"
 #include "commands/monitor_limits.h"
 #include "commands/vcp_message_box.h"
-#include "testing/command_fixture.h"
+#include "tests/commands/command_fixture.h"
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/requests_fake.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/ui_language.h"
-#include "testing/command_fixture.h"
+#include "tests/commands/command_fixture.h"
 
 namespace {
 

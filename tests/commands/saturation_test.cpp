@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "monitors/saturation.h"
-#include "testing/command_fixture.h"
+#include "tests/commands/command_fixture.h"
 #include "testing/fakes/gpu_fake.h"
 #include "testing/sim/sim_config.h"
 

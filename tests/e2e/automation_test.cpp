@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "testing/wine/e2e_helpers_win32.h"
+#include "tests/e2e/e2e_helpers.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "testing/wine/e2e_helpers_win32.h"
+#include "tests/e2e/e2e_helpers.h"
 
 namespace {
 

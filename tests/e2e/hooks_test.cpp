@@ -6,7 +6,7 @@
 
 #include <initializer_list>
 
-#include "testing/wine/e2e_helpers_win32.h"
+#include "tests/e2e/e2e_helpers.h"
 
 namespace {
 

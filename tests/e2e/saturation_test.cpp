@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/wine/e2e_helpers_win32.h"
+#include "tests/e2e/e2e_helpers.h"
 #include "testing/wine/e2e_tray_win32.h"
 
 namespace {

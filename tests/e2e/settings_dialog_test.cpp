@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
-#include "testing/wine/e2e_helpers_win32.h"
+#include "tests/e2e/e2e_helpers.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "testing/wine/e2e_helpers_win32.h"
+#include "tests/e2e/e2e_helpers.h"
 
 namespace {
 

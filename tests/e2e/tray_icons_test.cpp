@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "testing/wine/e2e_helpers_win32.h"
+#include "tests/e2e/e2e_helpers.h"
 #include "testing/wine/e2e_tray_win32.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The control panel over the simulator's two monitors: what it shows for each, and where each
 // user action ends up on the bus.
-#include "testing/command_fixture.h"
+#include "tests/commands/command_fixture.h"
 #include "platform/requests.h"
 #include "testing/fakes/message_box_fake.h"
 #include "testing/fakes/panel_window_fake.h"
