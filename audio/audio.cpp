@@ -106,6 +106,8 @@ std::int32_t CurrentVolumePercent() { return g_audio.volume; }
 bool DefaultAudioDeviceMuted() { return g_audio.muted; }
 std::wstring DefaultAudioDeviceName() { return g_audio.name; }
 
+bool DefaultAudioDeviceFound() { return g_audio.read; }
+
 void ShowSystemVolumeDisplay(bool firstUp) {
     if (AudioSystemShowsVolumeDisplay()) AudioSendVolumeKeys(firstUp);
 }

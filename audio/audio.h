@@ -22,6 +22,8 @@ bool SetVolume(float level);
 bool SetMute(bool mute);
 // Last known volume of the default device in percent.
 std::int32_t CurrentVolumePercent();
+// False while no default device could be read: there is no volume to show then, not a 0.
+bool DefaultAudioDeviceFound();
 // Last known mute state and name of the default device.
 bool DefaultAudioDeviceMuted();
 std::wstring DefaultAudioDeviceName();

@@ -42,7 +42,7 @@ FontQuality QualityOf(std::int32_t aliasing) {
 IconDrawing SingleNumber(IconKind kind, const IconValues& values, const std::wstring& face, std::int32_t size,
                          const Settings& settings) {
     IconText text;
-    text.text = std::to_wstring(values.value);
+    text.text = values.blank ? std::wstring() : std::to_wstring(values.value);
     text.face = face;
     text.height = MulDiv(size, 125, 100);
     text.weight = 400;

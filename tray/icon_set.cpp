@@ -74,7 +74,7 @@ IconGuid WithCounter(IconGuid guid, std::uint16_t counter) {
 IconValues ValuesOf(std::int32_t monitor, IconKind kind) {
     const MonitorEntry& entry = g_monitors.entries[static_cast<std::size_t>(monitor)];
     switch (kind) {
-        case IconKind::Volume: return {CurrentVolumePercent(), 0, DefaultAudioDeviceMuted()};
+        case IconKind::Volume: return {CurrentVolumePercent(), 0, DefaultAudioDeviceMuted(), !DefaultAudioDeviceFound()};
         case IconKind::Contrast: return {entry.contrast};
         case IconKind::Brightness: return {entry.brightness};
         case IconKind::Combined: return {entry.brightness, entry.contrast};

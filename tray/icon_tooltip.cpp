@@ -20,11 +20,16 @@ bool HasContrast(std::int32_t monitor) {
 
 std::wstring Line(TextId word, std::int32_t value) { return UiText(word) + std::to_wstring(value) + L"\n"; }
 
+// Without an audio device the word stands alone, as on the panel's label.
+std::wstring VolumeLine(TextId word) {
+    return DefaultAudioDeviceFound() ? Line(word, CurrentVolumePercent()) : std::wstring(UiText(word)) + L"\n";
+}
+
 std::wstring ValueLines(IconKind kind, std::int32_t monitor, const MonitorEntry& entry) {
     const std::wstring name = MonitorListCell(monitor, kColumnName) + L"\n";
     switch (kind) {
         case IconKind::Volume:
-            return Line(TextId::TipVolume, CurrentVolumePercent()) + DefaultAudioDeviceName() + L"\n";
+            return VolumeLine(TextId::TipVolume) + DefaultAudioDeviceName() + L"\n";
         case IconKind::Speaker: return name + Line(TextId::TipSpeaker, entry.speakerVolume);
         case IconKind::Saturation: return name + Line(TextId::TipSaturation, entry.saturationInfo.current);
         default: break;
@@ -34,7 +39,7 @@ std::wstring ValueLines(IconKind kind, std::int32_t monitor, const MonitorEntry&
     if (HasContrast(monitor)) {
         text += Line(kind == IconKind::Contrast ? TextId::CaptionContrast : TextId::TipContrastShort, entry.contrast);
     }
-    return text + Line(TextId::TipVolumeShort, CurrentVolumePercent());
+    return text + VolumeLine(TextId::TipVolumeShort);
 }
 
 // A user colour preset also shows its gains.

@@ -35,6 +35,8 @@ TEST(IconRender, DecisionsForEveryEdgeOfTheNumbers) {
         {"black digits are drawn in 1", IconKind::Brightness, {7}, 16, 0, {{L"7", 20, 0, kClear, 1, false, {0, 0, 16, 16}}}},
         {"a muted volume is struck out", IconKind::Volume, {30, 0, true}, 16, 0xFF,
          {{L"30", 20, 0, kClear, settings.ColorVolume, true, {0, 0, 16, 16}}}},
+        {"no audio device: a volume icon without digits", IconKind::Volume, {0, 0, false, true}, 16, 0xFF,
+         {{L"", 20, 0, kClear, settings.ColorVolume, false, {0, 0, 16, 16}}}},
         {"other kinds never are", IconKind::Contrast, {30, 0, true}, 16, 0xFF,
          {{L"30", 20, 0, kClear, 0x00112233, false, {0, 0, 16, 16}}}},
         {"combined at 20 with two 100s", IconKind::Combined, {100, 100}, 20, 0xFF,

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/timer_table.h"
+#include "audio/audio.h"
 #include "monitors/discovery.h"
 #include "monitors/monitor_list.h"
 #include "monitors/monitor_table.h"
@@ -115,17 +116,20 @@ TEST(IconSet, TooltipsNameTheMonitorAndItsValues) {
         bool tooltips;
         std::size_t icon;
         std::wstring tip;
+        bool audioDevice = true;
     } cases[] = {
-        {"brightness", kLanguageEnglish, true, 0, L"DISPLAY1\nBrightness 75\nC 50\nV 0\n6500K\n" + hint},
-        {"contrast, German, user preset", kLanguageGerman, true, 4,
-         L"DISPLAY2\nH 60\nKontrast 50\nL 0\nUser1 R128 G64 B32\nOrdne Symbole durch Ziehen\nNutze Mausrad \u00FCber Icons"},
-        {"volume", kLanguageEnglish, true, 2, L"Volume 0\n\n" + hint},
+        {"brightness", kLanguageEnglish, true, 0, L"DISPLAY1\nBrightness 75\nC 50\nV 50\n6500K\n" + hint},
+        {"contrast, German, user preset, no audio device", kLanguageGerman, true, 4,
+         L"DISPLAY2\nH 60\nKontrast 50\nL \nUser1 R128 G64 B32\nOrdne Symbole durch Ziehen\nNutze Mausrad \u00FCber Icons", false},
+        {"volume", kLanguageEnglish, true, 2, L"Volume 50\nSpeakers\n" + hint},
+        {"volume without a device: no number", kLanguageEnglish, true, 2, L"Volume \n\n" + hint, false},
         {"tooltips off", kLanguageEnglish, false, 0, L""},
     };
     for (const auto& c : cases) {
         StartWithMonitors([&] {
             UiLanguageSet(c.language);
             g_settings.tooltips = c.tooltips;
+            if (c.audioDevice) AttachAudio();
         });
         g_monitors.entries[1].colourTempName = L"User1";
         MonitorListSetCell(1, kColumnRed, L"128");
