@@ -42,7 +42,8 @@ FontQuality QualityOf(std::int32_t aliasing) {
 IconDrawing SingleNumber(IconKind kind, const IconValues& values, const std::wstring& face, std::int32_t size,
                          const Settings& settings) {
     IconText text;
-    text.text = values.blank ? std::wstring() : std::to_wstring(values.value);
+    // A dash, not an empty icon: an icon without one drawn pixel shows as a black square.
+    text.text = values.blank ? L"-" : std::to_wstring(values.value);
     text.face = face;
     text.height = MulDiv(size, 125, 100);
     text.weight = 400;

@@ -15,7 +15,7 @@ struct IconValues {
     std::int32_t value = 0;     // the combined icon: brightness
     std::int32_t contrast = 0;  // the combined icon only
     bool muted = false;         // the volume icon only
-    bool blank = false;         // no value to show: the volume icon without an audio device
+    bool blank = false;         // no value to show (a dash): the volume icon without an audio device
 };
 
 // face is the font of single numbers; colours and smoothing come from settings.
