@@ -110,7 +110,7 @@ TEST_F(MonitorWorkTest, RestoreWritesWhatWasRememberedAndKeepsTheSelection) {
     EXPECT_EQ(Sim(1, kBrightness), 60u);
 }
 
-TEST_F(MonitorWorkTest, ConfigurationCheckWithTheSameMonitorsStaysAndWritesBackWhatTheyForgot) {
+TEST_F(MonitorWorkTest, ConfigurationCheckStaysWithTheSameMonitorsAndRestartsForOthers) {
     g_settings.restorevalues = true;
     Remember(0, 30, 40);
     Sim(0, kBrightness) = 90;  // switched back on with its own values
@@ -126,9 +126,8 @@ TEST_F(MonitorWorkTest, ConfigurationCheckWithTheSameMonitorsStaysAndWritesBackW
     FakeMainWindowReset();
     EXPECT_FALSE(FinishExit(kExitConfigurationCheck, false));
     EXPECT_FALSE(FakeMainWindowTimerActive(kTimerValuesRestored));
-}
 
-TEST_F(MonitorWorkTest, ChangedMonitorsRestartHiddenUnlessTheUserOrAQuietExitEnds) {
+    // Changed monitors restart hidden unless the user or a quiet exit ends the program.
     const struct {
         std::intptr_t kind;
         bool quiet, panelVisible, restart, marker;

@@ -36,7 +36,7 @@ TEST(Audio, NotifiedVolumeMovesTheSliderPastItsTargetFirst) {
     }
 }
 
-TEST(Audio, OnlyTheConsoleRenderDeviceChangingReattaches) {
+TEST(Audio, OnlyTheConsoleRenderDeviceChangingReattachesAndTheCallbackMoves) {
     const struct {
         AudioFlow flow;
         AudioRole role;
@@ -55,9 +55,7 @@ TEST(Audio, OnlyTheConsoleRenderDeviceChangingReattaches) {
         EXPECT_EQ(FakeMainWindowActiveTimers().count(kTimerAudioReattach) == 1, c.reattach);
         EXPECT_EQ(FakeAudioState().deviceAttaches, 1) << "a change alone does not re-register";
     }
-}
-
-TEST(Audio, ReattachMovesTheCallbackAndKeepsAShortName) {
+    // The reattach itself moves the callback and keeps a name that fits.
     ResetProgramState();
     FakeAudioState().name = std::wstring(63, L'n');
     AttachAudio();

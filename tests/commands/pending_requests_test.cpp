@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST_F(CommandTest, NamedValueRequestsWriteSettleAndForceAFullReread) {
+TEST_F(CommandTest, NamedValueAndFactoryResetRequestsWriteSettleAndForceAFullReread) {
     struct Case {
         std::int32_t MonitorEntry::*request;
         std::int32_t value;
@@ -32,6 +32,16 @@ TEST_F(CommandTest, NamedValueRequestsWriteSettleAndForceAFullReread) {
         EXPECT_EQ(Count("GetMonitorRedGreenOrBlueGain"), 3);
     }
     EXPECT_TRUE(Entry(0).colourTempIsUser);
+
+    SimClearTransactions();
+    SimMonitorAt(0)->vcp[0x10].current = 20;
+    Entry(0).pendingFactoryReset = true;
+    const std::uint64_t slept = FakeClockSleptMilliseconds();
+    DiscoverMonitors(false);
+    EXPECT_EQ(Writes(), Writes_{"SetVCPFeature m0 4=1"});
+    EXPECT_FALSE(Entry(0).pendingFactoryReset);
+    EXPECT_GE(FakeClockSleptMilliseconds() - slept, 4000u);
+    EXPECT_EQ(Entry(0).brightness, 75);
 }
 
 TEST_F(CommandTest, RefusedRequestsAreDroppedAfterTheirAttempts) {
@@ -46,18 +56,6 @@ TEST_F(CommandTest, RefusedRequestsAreDroppedAfterTheirAttempts) {
     EXPECT_EQ(Entry(1).pendingInput, -1);
     EXPECT_EQ(Entry(1).pendingSetCode, -1);
     EXPECT_NE(Entry(1).inputName, L"HDMI1");
-}
-
-TEST_F(CommandTest, FactoryResetWaitsAndReadsTheFactoryValues) {
-    Discover();
-    SimMonitorAt(0)->vcp[0x10].current = 20;
-    Entry(0).pendingFactoryReset = true;
-    const std::uint64_t slept = FakeClockSleptMilliseconds();
-    DiscoverMonitors(false);
-    EXPECT_EQ(Writes(), Writes_{"SetVCPFeature m0 4=1"});
-    EXPECT_FALSE(Entry(0).pendingFactoryReset);
-    EXPECT_GE(FakeClockSleptMilliseconds() - slept, 4000u);
-    EXPECT_EQ(Entry(0).brightness, 75);
 }
 
 TEST_F(CommandTest, GenericGetSkipsTableCodesAndReportsAFailedRead) {

@@ -66,7 +66,7 @@ protected:
     std::wstring stamp;
 };
 
-TEST_F(EventLogFile, FirstLineCreatesTheDefaultFileAndNamesComeFromTheTable) {
+TEST_F(EventLogFile, FirstLineCreatesTheFileNamesComeFromTheTableAndAForeignFileIsKeptAside) {
     const fs::path log = root / "Lumistrand" / "Lumistrand.txt";
     g_settings.logfileflag = false;
     EXPECT_EQ(LogEvent(5, 0, L"op", 77, L"x"), 77);
@@ -96,9 +96,7 @@ TEST_F(EventLogFile, FirstLineCreatesTheDefaultFileAndNamesComeFromTheTable) {
     EXPECT_EQ(LogEvent(kNone, -1, L"lost", 0, nullptr), 0);
     FakeFilesHoldOpen(g_settings.logfile, false);
     EXPECT_EQ(FileBytes(log), named);
-}
 
-TEST_F(EventLogFile, ForeignFileIsKeptAsideAndReplaced) {
     fs::create_directories(root / "docs");
     g_settings.logfile = (root / "docs" / "notes.txt").wstring();
     std::ofstream(root / "docs" / "notes.txt") << "my notes";
@@ -106,7 +104,7 @@ TEST_F(EventLogFile, ForeignFileIsKeptAsideAndReplaced) {
     EXPECT_EQ(LogEvent(kNone, -1, L"op", 1, nullptr), 1);
     EXPECT_EQ(FileBytes(root / "docs" / "notes.001"), "my notes");
     EXPECT_EQ(FileBytes(root / "docs" / "notes.000"), "older");
-    EXPECT_EQ(FileBytes(root / "docs" / "notes.txt"), EncodeUtf16Le(LogFileHeader() + stamp + L"op SUCCESS  \r\n"));
+    EXPECT_EQ(FileBytes(root / "docs" / "notes.txt"), EncodeUtf16Le(LogFileHeader() + later + L"op SUCCESS  \r\n"));
 }
 
 }  // namespace

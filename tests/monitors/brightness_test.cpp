@@ -103,17 +103,9 @@ TEST_F(BrightnessTest, LimitsOfTheSelectedMonitorAndItsRawRange) {
     }
 }
 
-TEST_F(BrightnessTest, UnchangedValueCostsNoTrafficUnlessValuesAreReread) {
-    Install({{.brightness = 70}});
-    SetBrightness(70);
-    EXPECT_TRUE(SimTransactions().empty());
-    g_settings.rereadvalues = true;
-    SetBrightness(70);
-    EXPECT_EQ(MonitorIo(), Io{"SetMonitorBrightness m0 70"});
-}
-
 // Retries and read-backs: whole writes when the monitor refuses or reads back another value,
 // read-backs alone when only they fail; the entry keeps its value unless one was confirmed.
+// A value already shown costs no traffic unless values are reread.
 TEST_F(BrightnessTest, WritesAreRetriedAndVerified) {
     const Io tenWrites(10, "SetMonitorBrightness m0 30");
     Io tenMismatches;
@@ -135,41 +127,42 @@ TEST_F(BrightnessTest, WritesAreRetriedAndVerified) {
          {"SetMonitorBrightness m0 30", "SaveCurrentMonitorSettings m0", "GetMonitorBrightness m0", "GetMonitorBrightness m0",
           "GetMonitorBrightness m0", "SetMonitorBrightness m0 30", "SaveCurrentMonitorSettings m0", "GetMonitorBrightness m0"},
          30, 0},
+        {"unchanged", false, false, 50, [] {}, {}, 50, 0},
+        {"unchanged but reread", false, false, 50, [] { g_settings.rereadvalues = true; }, {"SetMonitorBrightness m0 50"}, 50,
+         0},
+        // The backlight code takes the percent itself, not scaled by the brightness range.
+        {"backlight white", true, false, 40,
+         [] {
+             SimMonitorAt(0)->vcp[0x6B] = SimVcp{.current = 10, .maximum = 100};
+             g_settings.known[0].use6B = 1;
+             g_monitors.entries[0].brightnessMax = 400;
+         },
+         {"SetVCPFeature m0 40 code 107", "GetVCPFeatureAndVCPFeatureReply m0"}, 40, 0},
+        {"samevalues: every monitor with the selected monitor's limits", false, false, 90,
+         [] {
+             g_settings.samevalues = true;
+             g_monitors.selectedMonitor = 1;
+             g_monitors.entries[1].brightnessLimitMax = 60;
+         },
+         {"SetMonitorBrightness m0 60", "SetMonitorBrightness m1 30"}, 60, 0},
     };
     for (const auto& c : cases) {
         SetUp();
-        Install({{.brightness = 50}});
+        Install({{.brightness = 50}, {.brightness = 25, .brightnessMax = 50}});
         g_settings.verify = c.verify;
         g_settings.savenonvolatile = c.save;
         c.fault();
+        const std::int32_t selected = g_monitors.selectedMonitor;
         SetBrightness(c.request);
         SCOPED_TRACE(c.what);
         EXPECT_EQ(MonitorIo(), c.io);
+        EXPECT_EQ(SimTransactions().empty(), c.io.empty()) << "no display walk either";
         EXPECT_EQ(g_monitors.entries[0].brightness, c.kept);
         EXPECT_EQ(MonitorListCell(0, kColumnBrightness), std::to_wstring(c.kept));
-        EXPECT_EQ(FakeMainWindowTimerActive(kTimerBrightnessTransfer), c.kept != 50);
+        EXPECT_EQ(FakeMainWindowTimerActive(kTimerBrightnessTransfer), c.kept != 50 || g_settings.rereadvalues);
         EXPECT_TRUE(c.sleptMs == 0 || FakeClockSleptMilliseconds() == c.sleptMs) << FakeClockSleptMilliseconds();
+        EXPECT_EQ(g_monitors.selectedMonitor, selected);
     }
-}
-
-TEST_F(BrightnessTest, BacklightWhiteTakesThePercentItself) {
-    Install({{.brightness = 100, .brightnessMax = 400}});
-    SimMonitorAt(0)->vcp[0x6B] = SimVcp{.current = 10, .maximum = 100};
-    g_settings.known[0].use6B = 1;
-    g_settings.verify = true;
-    SetBrightness(40);
-    EXPECT_EQ(MonitorIo(), (Io{"SetVCPFeature m0 40 code 107", "GetVCPFeatureAndVCPFeatureReply m0"}));
-    EXPECT_EQ(g_monitors.entries[0].brightness, 40);
-}
-
-TEST_F(BrightnessTest, SameValuesWritesEveryMonitorWithTheSelectedLimits) {
-    Install({{.brightness = 50}, {.brightness = 50, .brightnessMax = 50}});
-    g_settings.samevalues = true;
-    g_monitors.selectedMonitor = 1;
-    g_monitors.entries[1].brightnessLimitMax = 60;
-    SetBrightness(90);
-    EXPECT_EQ(MonitorIo(), (Io{"SetMonitorBrightness m0 60", "SetMonitorBrightness m1 30"}));
-    EXPECT_EQ(g_monitors.selectedMonitor, 1);
 }
 
 TEST_F(BrightnessTest, SelectMonitorByTextReadsTheChosenMonitor) {

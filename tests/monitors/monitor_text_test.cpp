@@ -85,7 +85,7 @@ MonitorEntry Entry(const std::wstring& uid, const std::wstring& name, std::int32
     return entry;
 }
 
-TEST(KnownMonitorBinding, NewMonitorsTakeFreeSlotsWithAFontByRowUntilTheListIsFull) {
+TEST(KnownMonitorBinding, NewMonitorsTakeFreeSlotsAndKnownOnesTheirOwn) {
     ResetProgramState();
     const wchar_t* fonts[] = {L"Trebuchet MS", L"Impact", L"Calibri", L"Book Antiqua", L"Palatino Linotype",
                               L"Palatino Linotype"};
@@ -101,9 +101,7 @@ TEST(KnownMonitorBinding, NewMonitorsTakeFreeSlotsWithAFontByRowUntilTheListIsFu
     for (KnownMonitor& known : g_settings.known) known.mUID = L"other";
     EXPECT_EQ(BindKnownMonitor(Entry(L"new", L"N"), 0, false), L"N");
     EXPECT_EQ(FindKnownMonitor(L"new"), -1);
-}
 
-TEST(KnownMonitorBinding, ExistingSlotNamesTheRowAndLaterDuplicatesAreReset) {
     ResetProgramState();
     g_settings.known[3].mUID = L"DEL4065";
     g_settings.known[3].mname = L"Left screen";

@@ -66,7 +66,7 @@ TEST_F(DdcSeamTest, TargetIsFoundByRunningNumberAndEachDisplayIsClosedBeforeTheN
 
 // A display whose monitors cannot be listed ends the walk: a later monitor must never receive
 // what was meant for one numbered before it.
-TEST_F(DdcSeamTest, ADisplayThatFailsEndsTheWalkAndNothingStaysOpen) {
+TEST_F(DdcSeamTest, FailuresEndTheWalkAndNothingStaysOpen) {
     EXPECT_EQ(Reached(4), L"none");
     SimFailAlways("GetPhysicalMonitorsFromHMONITOR", 1, -1);
     EXPECT_EQ(Reached(0), L"m0");
@@ -77,9 +77,7 @@ TEST_F(DdcSeamTest, ADisplayThatFailsEndsTheWalkAndNothingStaysOpen) {
     EXPECT_EQ(Reached(0), L"none");
     EXPECT_EQ(Reached(0), L"m0");
     EXPECT_EQ(SimOpenHandleCount(), 0u);
-}
 
-TEST_F(DdcSeamTest, FailedReadsLeaveTheirOutputsAndHandlesDieWithTheVisit) {
     PhysicalMonitorHandle kept = 0;
     std::uint32_t minimum = 0, current = 7, maximum = 0;
     VisitMonitor(2, [&](const PhysicalMonitor& monitor) {

@@ -56,7 +56,7 @@ TEST_F(SettingsStoreTest, LoadReadsTheProgramFolderFileOnlyWhenItIsWritableAndSt
     EXPECT_EQ(g_settings.wheel_C, 10);
 }
 
-TEST_F(SettingsStoreTest, SaveWritesTheFilesThatAreSwitchedOn) {
+TEST_F(SettingsStoreTest, SaveWritesTheFilesThatAreSwitchedOnAndAFullKnownListIsLeftOut) {
     struct Case {
         bool cdbackup, additional, suppress;
         int programWrites, profileWrites;
@@ -89,6 +89,19 @@ TEST_F(SettingsStoreTest, SaveWritesTheFilesThatAreSwitchedOn) {
     EXPECT_EQ(std::tuple(failures[0].path, failures[0].error, failures[1].path),
               std::tuple(std::wstring(kSettingsFileName), 5u, roaming_ + L"\\Lumistrand"));
     EXPECT_NE(failures[1].error, 0u);
+
+    SetUp();
+    for (int slot = 0; slot < kKnownMonitorsFullFrom - 1; ++slot) g_settings.known[slot].mUID = L"m&UID";
+    EXPECT_FALSE(SettingsSaveAtStartup().knownListFull);
+    EXPECT_FALSE(g_settingsStatus.dropKnownMonitors);
+
+    g_settings.known[kKnownMonitorsFullFrom - 1].mUID = L"m&UID";
+    g_settings.known[kKnownMonitorSlots - 1].mUID = L"m&UID";
+    EXPECT_TRUE(SettingsSaveAtStartup().knownListFull);
+    for (const FakeSettingsFile* file : {&ProgramFile(), &Profile()}) {
+        EXPECT_EQ(file->writes, 2);
+        for (const auto& [key, value] : file->pairs) EXPECT_FALSE(key.starts_with(L"mUID")) << key;
+    }
 }
 
 TEST(SettingsStartup, UiLanguageFollowsTheSystemUnlessSetAndOldSlotsAreReset) {
@@ -111,20 +124,6 @@ TEST(SettingsStartup, UiLanguageFollowsTheSystemUnlessSetAndOldSlotsAreReset) {
     KnownMonitorsDropWithoutUid(settings);
     EXPECT_EQ(settings.known[0].MonitorBrightness, 20);
     EXPECT_EQ(std::pair(settings.known[1].mUID, settings.known[1].MonitorBrightness), std::pair(std::wstring(), 50));
-}
-
-TEST_F(SettingsStoreTest, FullKnownMonitorListIsSavedWithoutItAndRestarts) {
-    for (int slot = 0; slot < kKnownMonitorsFullFrom - 1; ++slot) g_settings.known[slot].mUID = L"m&UID";
-    EXPECT_FALSE(SettingsSaveAtStartup().knownListFull);
-    EXPECT_FALSE(g_settingsStatus.dropKnownMonitors);
-
-    g_settings.known[kKnownMonitorsFullFrom - 1].mUID = L"m&UID";
-    g_settings.known[kKnownMonitorSlots - 1].mUID = L"m&UID";
-    EXPECT_TRUE(SettingsSaveAtStartup().knownListFull);
-    for (const FakeSettingsFile* file : {&ProgramFile(), &Profile()}) {
-        EXPECT_EQ(file->writes, 2);
-        for (const auto& [key, value] : file->pairs) EXPECT_FALSE(key.starts_with(L"mUID")) << key;
-    }
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ protected:
     }
 };
 
-TEST_F(SimModelTest, CallsSpendTheirLatencyAndValuesBehaveLikeAMonitor) {
+TEST_F(SimModelTest, CallsSpendTheirLatencyFailWhereToldAndValuesBehaveLikeAMonitor) {
     const std::uintptr_t rtk = Open(0);
     std::uint32_t current = 0, maximum = 0, length = 0;
     const auto capsBytes = static_cast<std::uint32_t>(SimMonitorAt(0)->capabilities.size() + 1);
@@ -98,14 +98,11 @@ TEST_F(SimModelTest, CallsSpendTheirLatencyAndValuesBehaveLikeAMonitor) {
     EXPECT_EQ(std::tuple(Sim(0, 0x10), Sim(0, 0x12), Sim(0, 0xC0)), std::tuple(75u, 50u, 1300u));
     std::vector<char> caps(capsBytes);
     EXPECT_FALSE(SimGetCapabilities(rtk, caps.data(), capsBytes - 1));
-}
 
-TEST_F(SimModelTest, FailuresHitOnlyMatchingCallsAndEveryCallIsRecorded) {
     SimConfig config = SimDefaultConfig();
     config.displays[1].monitors.push_back(config.displays[1].monitors[0]);
     SimLoad(config);
     const std::uintptr_t m0 = Open(0), m2 = Open(1, 1);
-    std::uint32_t current = 0, maximum = 0;
     SimFailNext(2, "GetVCPFeatureAndVCPFeatureReply", 2);
     EXPECT_TRUE(SimGetVcp(m0, 0x10, current, maximum));  // other monitor
     EXPECT_TRUE(SimSetVcp(m2, 0x10, 5));                 // other operation

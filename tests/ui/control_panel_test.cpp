@@ -91,9 +91,8 @@ TEST_F(ControlPanel, EachActionWritesWhatTheCommandWould) {
         }
         EXPECT_EQ(Writes(), c.writes) << c.control;
     }
-}
-
-TEST_F(ControlPanel, StepsFasterThanTheBusWriteTheLastValueOnce) {
+    // Steps faster than the bus write the last value once.
+    ResetProgramState();
     Discover();
     for (std::int32_t position : {40, 30, 20}) PanelSliderMoved(kSliderBrightness, position);
     PanelSliderMoved(kSliderContrast, 10);

@@ -141,7 +141,7 @@ struct SettingsFiles : testing::Test {
     }
 };
 
-TEST_F(SettingsFiles, TwoResetsMoveBothFilesTo000Then001) {
+TEST_F(SettingsFiles, ResetsMoveBothFilesTo000Then001AndAFileInUseLosesNothing) {
     EXPECT_EQ(ResetSettings(), SettingsReset::Restarting);
     std::ofstream(FakeFilesHostPath(SettingsProfilePath())) << "profile";
     std::ofstream(FakeFilesHostPath(kSettingsFileName)) << "program";
@@ -151,9 +151,7 @@ TEST_F(SettingsFiles, TwoResetsMoveBothFilesTo000Then001) {
     }
     EXPECT_FALSE(g_settingsStatus.settingsValid);
     EXPECT_EQ(FakeMessageBoxForgotten().size(), 12u);
-}
 
-TEST_F(SettingsFiles, AResetWithAFileInUseLosesNothingAndSaysSo) {
     for (const std::wstring& held : {SettingsProfilePath(), std::wstring(kSettingsFileName)}) {
         SetUp();
         FakeFilesHoldOpen(held, true);

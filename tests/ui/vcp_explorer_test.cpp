@@ -28,7 +28,7 @@ protected:
     }
 };
 
-TEST_F(VcpExplorer, RowsAreTheCodesThatAnswer) {
+TEST_F(VcpExplorer, RowsAreTheCodesThatAnswerUntilTheWaitWindowCloses) {
     const Cells brightness{L"10", L"", L"Brightness", L"50", L"100", L"0 up to 100"};
     const Cells input{L"60", L"", L"Input Select", L"15", L"18", L"15  17  "};
     const struct {
@@ -59,9 +59,7 @@ TEST_F(VcpExplorer, RowsAreTheCodesThatAnswer) {
         }
         EXPECT_FALSE(DialogIsOpen(DialogWindow::VcpWait));
     }
-}
-
-TEST_F(VcpExplorer, ClosingTheWaitWindowEndsTheRead) {
+    SetUp();
     FakeInputSetKeysDown({0x10, 0x11});
     ShowVcpExplorer();
     EXPECT_TRUE(FakeDialogWork(DialogWindow::VcpExplorer));  // 10 12 14: a tenth of a second
