@@ -10,8 +10,6 @@
 
 namespace {
 
-std::vector<std::int32_t> SliderMoves() { return FakeDialog(DialogWindow::ControlPanel).sliderMoves[IDC_VOLUME_SLIDER]; }
-
 TEST(Audio, NotifiedVolumeMovesTheSliderPastItsTargetFirst) {
     const struct {
         float scalar;
@@ -29,7 +27,7 @@ TEST(Audio, NotifiedVolumeMovesTheSliderPastItsTargetFirst) {
         FakeDialog(DialogWindow::ControlPanel).sliderMoves.clear();
         FakeAudioState().notification = AudioEndpointState{c.scalar, c.muted};
         OnAudioVolumeNotified();
-        EXPECT_EQ(SliderMoves(), c.moves) << c.scalar;
+        EXPECT_EQ(FakeDialog(DialogWindow::ControlPanel).sliderMoves[IDC_VOLUME_SLIDER], c.moves) << c.scalar;
         EXPECT_EQ(FakeControlText(IDC_VOLUME_LABEL), c.label);
         EXPECT_EQ(FakeControlChecked(IDC_MUTE), c.muted);
         EXPECT_EQ(DefaultAudioDeviceMuted(), c.muted);
