@@ -26,8 +26,6 @@
 
 namespace {
 
-FakeDialogState& Shown() { return FakeDialog(DialogWindow::Settings); }
-
 TEST(SettingsDialog, EntriesReachTheRecordByTheirRuleAndRestartOnlyWhereNeeded) {
     const std::wstring line300(300, L'b');
     const struct {
@@ -78,7 +76,7 @@ TEST(SettingsDialog, EntriesReachTheRecordByTheirRuleAndRestartOnlyWhereNeeded) 
         g_settings.aliasing = 2;
         g_settings.showvolumeicon = true;
         SettingsDialogFill();
-        c.enter(Shown());
+        c.enter(FakeDialog(DialogWindow::Settings));
         EXPECT_EQ(SettingsControlUsed(IDOK), c.closes ? SettingsNext::Close : SettingsNext::Stay) << c.name;
         EXPECT_TRUE(c.stored()) << c.name;
         EXPECT_EQ(FakeRestartRequests(), c.restarts) << c.name;
