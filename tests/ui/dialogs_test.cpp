@@ -139,8 +139,6 @@ TEST(MonitorDialog, OkStoresTheLimitedValuesAndANewCodeRestarts) {
     }
 }
 
-void RunHiddenIconTimer() { FindMainWindowTimer(kTimerHiddenIconCheck)->work(); }
-
 // An overflow area that cannot be read ends the schedule like one without hidden icons.
 TEST(HiddenIconCheck, RunsElevenTimesAndWarnsWhenAnOverflowButtonCarriesAnOwnTooltip) {
     ResetProgramState();
@@ -148,7 +146,7 @@ TEST(HiddenIconCheck, RunsElevenTimesAndWarnsWhenAnOverflowButtonCarriesAnOwnToo
     MainWindowSetTimer(kTimerHiddenIconCheck, 5000);
     std::vector<std::uint32_t> periods;
     for (int run = 0; run < 11; ++run) {
-        RunHiddenIconTimer();
+        FindMainWindowTimer(kTimerHiddenIconCheck)->work();
         const auto& timers = FakeMainWindowActiveTimers();
         periods.push_back(timers.count(kTimerHiddenIconCheck) ? timers.at(kTimerHiddenIconCheck) : 0);
     }
@@ -180,7 +178,7 @@ TEST(HiddenIconCheck, RunsElevenTimesAndWarnsWhenAnOverflowButtonCarriesAnOwnToo
         FakeOverflowTraySet(std::vector<std::wstring>{L"", L"Volume", text});
         PlayUser(DialogWindow::HiddenIcons, {IDOK},
                  [] { FakeDialog(DialogWindow::HiddenIcons).checked[IDC_NO_HIDDEN_WARNING] = true; });
-        RunHiddenIconTimer();
+        FindMainWindowTimer(kTimerHiddenIconCheck)->work();
         EXPECT_EQ(FakeDialogRuns().size(), c.warned ? 1u : 0u) << c.what;
         EXPECT_EQ(g_settings.nocheckhidden, c.warned || c.nocheckhidden) << c.what;
         EXPECT_TRUE(g_settingsStatus.versionMatched) << c.what;
