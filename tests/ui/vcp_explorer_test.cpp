@@ -30,6 +30,7 @@ protected:
 
 TEST_F(VcpExplorer, RowsAreTheCodesThatAnswerUntilTheWaitWindowCloses) {
     const Cells brightness{L"10", L"", L"Brightness", L"50", L"100", L"0 up to 100"};
+    const Cells contrast{L"12", L"", L"Contrast", L"40", L"100", L"0 up to 100"};
     const Cells input{L"60", L"", L"Input Select", L"15", L"18", L"15  17  "};
     const struct {
         std::string caps;
@@ -38,12 +39,10 @@ TEST_F(VcpExplorer, RowsAreTheCodesThatAnswerUntilTheWaitWindowCloses) {
         std::vector<bool> red;
     } cases[] = {
         {"vcp(10 12 14 60(0F 11) DF)", false,
-         {brightness, {L"12", L"", L"Contrast", L"40", L"100", L"0 up to 100"}, input,
-          {L"DF", L"Read-only", L"VCP Version", L"513", L"", L""}},
+         {brightness, contrast, input, {L"DF", L"Read-only", L"VCP Version", L"513", L"", L""}},
          {false, false, false, false}},
         {"vcp(60(0F 11))", true,
-         {input, brightness, {L"12", L"", L"Contrast", L"40", L"100", L"0 up to 100"},
-          {L"DF", L"Read-only", L"VCP Version", L"513", L"2", L""}},
+         {input, brightness, contrast, {L"DF", L"Read-only", L"VCP Version", L"513", L"2", L""}},
          {false, true, true, true}},
         {"", false, {}, {}},
     };
