@@ -43,10 +43,8 @@ void PlayUser(DialogWindow window, std::vector<int> presses, std::function<void(
 TEST(PowerOffInformation, NameFillsElevenPlacesAndOkStoresSafety) {
     const std::pair<const wchar_t*, const wchar_t*> names[] = {
         {L"HPw2207", L"HPw2207    "}, {L"DELLU2415ABCDEF", L"DELLU2415AB"}, {L"", L"           "}};
-    for (const auto& [name, field] : names) {
-        EXPECT_EQ(PowerOffNameField(name), field);
-        EXPECT_NE(PowerOffText(name)[2].text.find(std::wstring(L"\t") + field + L"  x\r\n"), std::wstring::npos);
-    }
+    for (const auto& [name, field] : names)
+        EXPECT_NE(PowerOffText(name)[2].text.find(std::wstring(L"\t") + field + L"  x\r\n"), std::wstring::npos) << name;
     const struct {
         bool ticked;
         int press;
