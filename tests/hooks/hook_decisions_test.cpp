@@ -115,7 +115,6 @@ void StartWithIcons() {
     g_settings.wheel_C = 10;
     g_settings.mbutton[6] = 20;
     g_settings.mbutton[7] = 80;
-    g_settings.repeatkeyboard = 10;
     g_settings.repeatmouse = 50;
 }
 
