@@ -55,49 +55,46 @@ TEST_F(ControlPanel, ShowsWhatTheSelectedMonitorHas) {
     }
 }
 
-// A slider's position counts from its top; sliders write when their timer fires.
+// A slider's position counts from its top; sliders write when their timer fires, and steps
+// faster than the bus write the last value once.
 TEST_F(ControlPanel, EachActionWritesWhatTheCommandWould) {
     const struct {
-        int monitor, control;
-        std::int32_t position;  // -1: a click or a choice
+        int monitor;
+        std::vector<std::pair<int, std::int32_t>> moves;  // slider, position; none: the control is clicked or chosen
+        int control;
         std::wstring choice;
         bool confirmed;
         Writes_ writes;
     } cases[] = {
-        {0, kSliderBrightness, 40, L"", true, {"SetMonitorBrightness m0 16=60"}},
-        {1, kSliderContrast, 0, L"", true, {"SetMonitorContrast m1 18=100"}},
-        {0, kSliderRed, 55, L"", true, {"SetMonitorRedGreenOrBlueGain m0 0=78"}},
-        {0, kSliderSpeaker, 60, L"", true, {"SetVCPFeature m0 98=40"}},
-        {1, kButtonContrastLast, -1, L"", true, {"SetMonitorContrast m1 18=100"}},
-        {0, kComboColourTemp, -1, L"9300K", true, {"SetVCPFeature m0 20=8"}},
-        {1, kComboInput, -1, L"HDMI2", true, {"SetVCPFeature m1 96=18"}},
-        {1, kComboInput, -1, L"HDMI2", false, {}},
-        {0, kButtonReset, -1, L"", true, {"SetVCPFeature m0 4=1"}},
-        {0, kButtonReset, -1, L"", false, {}},
+        {0, {{kSliderBrightness, 40}}, 0, L"", true, {"SetMonitorBrightness m0 16=60"}},
+        {1, {{kSliderContrast, 0}}, 0, L"", true, {"SetMonitorContrast m1 18=100"}},
+        {0, {{kSliderRed, 55}}, 0, L"", true, {"SetMonitorRedGreenOrBlueGain m0 0=78"}},
+        {0, {{kSliderSpeaker, 60}}, 0, L"", true, {"SetVCPFeature m0 98=40"}},
+        {0, {{kSliderBrightness, 40}, {kSliderBrightness, 30}, {kSliderBrightness, 20}, {kSliderContrast, 10}}, 0, L"", true,
+         {"SetMonitorBrightness m0 16=80", "SetMonitorContrast m0 18=90"}},
+        {1, {}, kButtonContrastLast, L"", true, {"SetMonitorContrast m1 18=100"}},
+        {0, {}, kComboColourTemp, L"9300K", true, {"SetVCPFeature m0 20=8"}},
+        {1, {}, kComboInput, L"HDMI2", true, {"SetVCPFeature m1 96=18"}},
+        {1, {}, kComboInput, L"HDMI2", false, {}},
+        {0, {}, kButtonReset, L"", true, {"SetVCPFeature m0 4=1"}},
+        {0, {}, kButtonReset, L"", false, {}},
     };
     for (const auto& c : cases) {
         ResetProgramState();
         Discover();
         FakeMessageBoxAnswerAskOnce(c.confirmed);
         g_monitors.selectedMonitor = c.monitor;
-        if (c.position >= 0) {
-            EXPECT_TRUE(PanelSliderMoved(c.control, c.position));
+        for (const auto& [slider, position] : c.moves) EXPECT_TRUE(PanelSliderMoved(slider, position));
+        if (c.moves.empty()) {
+            EXPECT_TRUE(PanelControlUsed(c.control, c.choice));
+        } else {
             EXPECT_TRUE(Writes().empty());
             EXPECT_TRUE(FakeMainWindowTimerActive(kTimerSliderWrite));
             PanelWriteSliderValues();
-        } else {
-            EXPECT_TRUE(PanelControlUsed(c.control, c.choice));
+            PanelWriteSliderValues();
         }
-        EXPECT_EQ(Writes(), c.writes) << c.control;
+        EXPECT_EQ(Writes(), c.writes) << c.control << " " << c.moves.size();
     }
-    // Steps faster than the bus write the last value once.
-    ResetProgramState();
-    Discover();
-    for (std::int32_t position : {40, 30, 20}) PanelSliderMoved(kSliderBrightness, position);
-    PanelSliderMoved(kSliderContrast, 10);
-    PanelWriteSliderValues();
-    PanelWriteSliderValues();
-    EXPECT_EQ(Writes(), (Writes_{"SetMonitorBrightness m0 16=80", "SetMonitorContrast m0 18=90"}));
 }
 
 // Placed controls stay apart and inside the window, the rightmost ending at its margin.
