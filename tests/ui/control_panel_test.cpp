@@ -60,7 +60,7 @@ TEST_F(ControlPanel, ShowsWhatTheSelectedMonitorHas) {
 TEST_F(ControlPanel, EachActionWritesWhatTheCommandWould) {
     const struct {
         int monitor;
-        std::vector<std::pair<int, std::int32_t>> moves;  // slider, position; none: the control is clicked or chosen
+        std::vector<std::pair<int, std::int32_t>> moves;  // slider, position; none: a click or a choice
         int control;
         std::wstring choice;
         bool confirmed;
@@ -70,8 +70,8 @@ TEST_F(ControlPanel, EachActionWritesWhatTheCommandWould) {
         {1, {{kSliderContrast, 0}}, 0, L"", true, {"SetMonitorContrast m1 18=100"}},
         {0, {{kSliderRed, 55}}, 0, L"", true, {"SetMonitorRedGreenOrBlueGain m0 0=78"}},
         {0, {{kSliderSpeaker, 60}}, 0, L"", true, {"SetVCPFeature m0 98=40"}},
-        {0, {{kSliderBrightness, 40}, {kSliderBrightness, 30}, {kSliderBrightness, 20}, {kSliderContrast, 10}}, 0, L"", true,
-         {"SetMonitorBrightness m0 16=80", "SetMonitorContrast m0 18=90"}},
+        {0, {{kSliderBrightness, 40}, {kSliderBrightness, 30}, {kSliderBrightness, 20}, {kSliderContrast, 10}},
+         0, L"", true, {"SetMonitorBrightness m0 16=80", "SetMonitorContrast m0 18=90"}},
         {1, {}, kButtonContrastLast, L"", true, {"SetMonitorContrast m1 18=100"}},
         {0, {}, kComboColourTemp, L"9300K", true, {"SetVCPFeature m0 20=8"}},
         {1, {}, kComboInput, L"HDMI2", true, {"SetVCPFeature m1 96=18"}},
