@@ -24,6 +24,7 @@
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/display_config_fake.h"
 #include "testing/fakes/foreground_fake.h"
+#include "testing/fakes/input_fake.h"
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
@@ -225,7 +226,7 @@ TEST_F(MonitorWorkTest, ACheckBoxClickTogglesPowerOnlyWhenSafetyAllowsIt) {
     EXPECT_FALSE(g_monitors.entries[7].pendingPowerToggle);
 }
 
-TEST_F(MonitorWorkTest, TimersReadWhatChangedBehindTheProgramsBack) {
+TEST_F(MonitorWorkTest, TimersFollowWhatChangedBehindTheProgramsBack) {
     Sim(0, kBrightness) = 20;
     Sim(1, kPower) = kPowerOff;
     DiscoverMonitors(false);
@@ -237,6 +238,13 @@ TEST_F(MonitorWorkTest, TimersReadWhatChangedBehindTheProgramsBack) {
     EXPECT_EQ(FakeMonitorListViewSelected(), 0);
     EXPECT_FALSE(g_monitors.forceReread || g_monitors.powerRecheck);
     EXPECT_FALSE(RunTimer(0x47));
+
+    FakeInputSetPointerDisplay(2);
+    for (const bool autoselect : {false, true}) {
+        g_settings.autoselect = autoselect;
+        EXPECT_TRUE(RunTimer(kTimerHalfSecond));
+        EXPECT_EQ(g_monitors.selectedMonitor, autoselect ? 1 : 0) << "autoselect takes the monitor under the pointer";
+    }
 
     g_settings.transferbrightness = g_settings.checkambient = true;
     g_settings.source_brightness = L"1";
