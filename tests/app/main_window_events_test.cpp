@@ -18,7 +18,6 @@
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "testing/fakes/clock_fake.h"
-#include "testing/fakes/input_fake.h"
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/requests_fake.h"
@@ -208,16 +207,6 @@ TEST_F(MainWindowEvents, MenuCommandsRestartSubmitAndToggleTheListMonitor) {
     EXPECT_EQ(std::u16string(FakeInstanceSentLines()[0].block.c_str()), u"b 40");
     EXPECT_EQ(g_settings.lastsettings, 3);
     EXPECT_FALSE(RunMenuCommand(kCommandExit, 1));
-}
-
-TEST_F(MainWindowEvents, AutoselectTakesTheMonitorUnderThePointer) {
-    DiscoverMonitors(false);
-    FakeInputSetPointerDisplay(2);
-    for (const bool autoselect : {false, true}) {
-        g_settings.autoselect = autoselect;
-        HalfSecondWork();
-        EXPECT_EQ(g_monitors.selectedMonitor, autoselect ? 1 : 0);
-    }
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/display_config_fake.h"
 #include "testing/fakes/foreground_fake.h"
+#include "testing/fakes/input_fake.h"
 #include "testing/fakes/instance_fake.h"
 #include "testing/fakes/main_window_fake.h"
 #include "testing/fakes/monitor_list_view_fake.h"
@@ -75,31 +76,28 @@ protected:
 TEST_F(MonitorWorkTest, RestoreWritesWhatWasRememberedAndKeepsTheSelection) {
     struct Case {
         bool restorevalues, cloneMode, written;
+        std::int32_t limitMax;
+        std::uint32_t brightness;  // a value cut by a limit is written cut, but the remembered one stays
     };
-    for (const Case c : {Case{true, false, true}, Case{false, false, false}, Case{true, true, false}}) {
+    for (const Case c : {Case{true, false, true, 100, 90}, Case{false, false, false, 100, 75},
+                         Case{true, true, false, 100, 75}, Case{true, false, true, 80, 80}}) {
         SetUp();
-        Remember(0, 30, 40);
+        Remember(0, 90, 40);
         Remember(1, -1, 20);
+        const KnownMonitor& first = Known(0);  // duplicated displays have none
         g_settings.restorevalues = c.restorevalues;
         g_monitors.cloneMode = c.cloneMode;
+        g_monitors.entries[0].brightnessLimitMax = c.limitMax;
         g_monitors.selectedMonitor = 1;
         RestoreRememberedValues(RestoreMoment::Startup);
-        SCOPED_TRACE(testing::Message() << c.restorevalues << c.cloneMode);
-        EXPECT_EQ(Sim(0, kBrightness), c.written ? 30u : 75u);
+        SCOPED_TRACE(testing::Message() << c.restorevalues << c.cloneMode << c.limitMax);
+        EXPECT_EQ(Sim(0, kBrightness), c.brightness);
         EXPECT_EQ(Sim(0, kContrast), c.written ? 40u : 50u);
+        EXPECT_EQ(first.MonitorBrightness, 90);
         EXPECT_EQ(Sim(1, kBrightness), 60u) << "nothing was remembered";
         EXPECT_EQ(g_monitors.selectedMonitor, 1);
         EXPECT_EQ(FakeMonitorListViewSelected(), c.written ? 1 : -1) << "a skipped restore shows nothing";
     }
-
-    // A value cut by a limit is written cut, but the remembered one stays.
-    SetUp();
-    g_settings.restorevalues = true;
-    Remember(0, 90, 40);
-    g_monitors.entries[0].brightnessLimitMax = 80;
-    RestoreRememberedValues(RestoreMoment::Startup);
-    EXPECT_EQ(Sim(0, kBrightness), 80u);
-    EXPECT_EQ(Known(0).MonitorBrightness, 90);
 
     // Monitors that cannot identify themselves share one slot and get nothing from it.
     Start(false);
@@ -228,7 +226,7 @@ TEST_F(MonitorWorkTest, ACheckBoxClickTogglesPowerOnlyWhenSafetyAllowsIt) {
     EXPECT_FALSE(g_monitors.entries[7].pendingPowerToggle);
 }
 
-TEST_F(MonitorWorkTest, TimersReadWhatChangedBehindTheProgramsBack) {
+TEST_F(MonitorWorkTest, TimersFollowWhatChangedBehindTheProgramsBack) {
     Sim(0, kBrightness) = 20;
     Sim(1, kPower) = kPowerOff;
     DiscoverMonitors(false);
@@ -240,6 +238,13 @@ TEST_F(MonitorWorkTest, TimersReadWhatChangedBehindTheProgramsBack) {
     EXPECT_EQ(FakeMonitorListViewSelected(), 0);
     EXPECT_FALSE(g_monitors.forceReread || g_monitors.powerRecheck);
     EXPECT_FALSE(RunTimer(0x47));
+
+    FakeInputSetPointerDisplay(2);
+    for (const bool autoselect : {false, true}) {
+        g_settings.autoselect = autoselect;
+        EXPECT_TRUE(RunTimer(kTimerHalfSecond));
+        EXPECT_EQ(g_monitors.selectedMonitor, autoselect ? 1 : 0) << "autoselect takes the monitor under the pointer";
+    }
 
     g_settings.transferbrightness = g_settings.checkambient = true;
     g_settings.source_brightness = L"1";

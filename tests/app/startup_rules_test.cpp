@@ -1,22 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <string>
 
 #include "app/midnight_guard.h"
-#include "app/older_versions.h"
 #include "app/restart_marker.h"
 #include "testing/fakes/clock_fake.h"
 #include "testing/fakes/shell_fake.h"
 
 namespace {
-
-TEST(OlderVersions, OwnClassIsNeverClosedAsAnOlderVersion) {
-    EXPECT_TRUE(std::none_of(kLegacyWindowClasses.begin(), kLegacyWindowClasses.end(),
-                             [](const wchar_t* name) { return std::wstring(name) == L"Lumistrand class 7.2"; }));
-}
 
 TEST(MidnightGuard, WaitsOutTheFirstMinuteOfTheDayAtMostOnce) {
     const struct {

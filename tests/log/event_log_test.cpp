@@ -32,7 +32,6 @@ TEST(LogLine, FieldsAppearOnlyWhenTheirConditionHoldsAndLongOnesAreCut) {
     } cases[] = {
         {false, 0x1234, L"", L"op", -1, nullptr, L"op  \r\n"},
         {true, 0x1234, L"", L"op", -1, nullptr, L"00001234  op  \r\n"},
-        {true, kNone, L"", L"op", -1, nullptr, L"op  \r\n"},
         {false, 0, L"Mon", L"op", 0, L"why", L"Mon  op ERROR  why\r\n"},
         {false, 0, L"", L"op", 2, L"kept", L"kept\r\n"},
         {false, 0, L"", nullptr, 1, nullptr, L"\r\n"},
@@ -43,7 +42,6 @@ TEST(LogLine, FieldsAppearOnlyWhenTheirConditionHoldsAndLongOnesAreCut) {
                   L"0000002A  23:05:00:0999  " + c.expected);
     }
     EXPECT_EQ(EncodeUtf16Le(std::wstring(1, static_cast<wchar_t>(0x1F600)) + L"A"), std::string("\x3D\xD8\x00\xDE\x41\x00", 6));
-    EXPECT_EQ(LogAsideName(L"C:\\a.b\\log.txt", 7), L"C:\\a.b\\log.007");
     EXPECT_EQ(LogAsideName(L"C:\\a.b\\log", 12), L"C:\\a.b\\log.012");
 }
 

@@ -44,10 +44,6 @@ TEST_F(SettingsStoreTest, LoadReadsTheProgramFolderFileOnlyWhenItIsWritableAndSt
     EXPECT_EQ(SettingsProfilePath(), roaming_ + L"\\Lumistrand\\Lumistrand.xml");
 
     SetUp();
-    SettingsLoad();
-    EXPECT_EQ(SettingsWriteList(g_settings, g_settingsStatus, false), SettingsWriteList(Settings{}, SettingsStatus{}, false));
-    EXPECT_FALSE(g_settingsStatus.versionMatched);
-
     ProgramFile().pairs = {{L"Lumistrand", L"7.2"}, {L"wheel_B", L"00000001"}, {L"wheel_C", L"00000001"}};
     ProgramFile().readErrorAfter = 2;
     SettingsLoad();
