@@ -44,9 +44,6 @@ TEST(MonitorText, PercentRoundsHalfAwayFromZeroOverTheRawRange) {
                                     {100000, 100000, 100000, 100000}, {5, 5, 0, -1}}) {
         EXPECT_EQ(MulDiv(a, b, c), q) << a << " " << b << " " << c;
     }
-    EXPECT_EQ(ScaledToRaw(80, 20, 150), 124);
-    EXPECT_EQ(RawToScaled(124, 20, 150), 80);
-    EXPECT_EQ(ScaledToRaw(128, 0, 63, 255), 32);
 }
 
 TEST(MonitorText, CapabilitiesOfRealStrings) {
