@@ -136,6 +136,7 @@ TEST(SettingsDefaults, EveryFieldHasOne) {
     Settings* fromDirty = new (dirty) Settings;
     Settings* fromClean = new (clean) Settings;
     EXPECT_EQ(SettingsWriteList(*fromDirty, SettingsStatus{}, false), SettingsWriteList(*fromClean, SettingsStatus{}, false));
+    EXPECT_TRUE(fromClean->showvolumeiconAtStart);
     fromDirty->~Settings();
     fromClean->~Settings();
 }
